@@ -1,0 +1,61 @@
+#include "app/form2.h"
+
+#include <array>
+
+namespace quorvel::app {
+
+namespace {
+
+int Row(std::string_view name) { return ui::IndexOf(name); }
+
+}  // namespace
+
+TForm2::TForm2(ui::Toolkit& toolkit)
+    : form1_(toolkit.Window(Row("Form1"))),
+      form2_(toolkit.Window(Row("Form2"))),
+      z1Real_(toolkit.Control(Row("Z1_E_Real"))),
+      z2Real_(toolkit.Control(Row("Z2_E_Real"))) {}
+
+void TForm2::FormShow() {
+    // Placed anew each time it appears, so it opens beside wherever the main window
+    // is now.
+    form2_.SetLeft(form1_.GetLeft() + 100);
+    form2_.SetTop(form1_.GetTop() + 150);
+}
+
+void TForm2::Button1Click() { form2_.Close(); }
+
+void TForm2::BB_Pi_Z1Click() { z1Real_.SetText(kPi); }
+void TForm2::BB_Euler_Z1Click() { z1Real_.SetText(kEuler); }
+void TForm2::BB_elektFeldkonst_Z1Click() { z1Real_.SetText(kElectricConstant); }
+void TForm2::BB_magFeldkonst_Z1Click() { z1Real_.SetText(kMagneticConstant); }
+void TForm2::BB_Elementarlad_Z1Click() { z1Real_.SetText(kElementaryCharge); }
+void TForm2::BB_LichchtgeschwClick() { z1Real_.SetText(kSpeedOfLight); }
+void TForm2::BB_Pi_Z2Click() { z2Real_.SetText(kPi); }
+void TForm2::BB_Euler_Z2Click() { z2Real_.SetText(kEuler); }
+void TForm2::BB_elektFeldkonst_Z2Click() { z2Real_.SetText(kElectricConstant); }
+void TForm2::BB_magFeldkonst_Z2Click() { z2Real_.SetText(kMagneticConstant); }
+void TForm2::BB_Elementarlad_Z2Click() { z2Real_.SetText(kElementaryCharge); }
+void TForm2::BB_Lichchtgeschw_Z2Click() { z2Real_.SetText(kSpeedOfLight); }
+
+std::span<const TForm2::Handler> TForm2::Handlers() {
+    static const std::array<Handler, 14> kHandlers{{
+        {"FormShow", &TForm2::FormShow},
+        {"Button1Click", &TForm2::Button1Click},
+        {"BB_Pi_Z1Click", &TForm2::BB_Pi_Z1Click},
+        {"BB_Euler_Z1Click", &TForm2::BB_Euler_Z1Click},
+        {"BB_elektFeldkonst_Z1Click", &TForm2::BB_elektFeldkonst_Z1Click},
+        {"BB_magFeldkonst_Z1Click", &TForm2::BB_magFeldkonst_Z1Click},
+        {"BB_Elementarlad_Z1Click", &TForm2::BB_Elementarlad_Z1Click},
+        {"BB_LichchtgeschwClick", &TForm2::BB_LichchtgeschwClick},
+        {"BB_Pi_Z2Click", &TForm2::BB_Pi_Z2Click},
+        {"BB_Euler_Z2Click", &TForm2::BB_Euler_Z2Click},
+        {"BB_elektFeldkonst_Z2Click", &TForm2::BB_elektFeldkonst_Z2Click},
+        {"BB_magFeldkonst_Z2Click", &TForm2::BB_magFeldkonst_Z2Click},
+        {"BB_Elementarlad_Z2Click", &TForm2::BB_Elementarlad_Z2Click},
+        {"BB_Lichchtgeschw_Z2Click", &TForm2::BB_Lichchtgeschw_Z2Click},
+    }};
+    return kHandlers;
+}
+
+}  // namespace quorvel::app

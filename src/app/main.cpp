@@ -1,0 +1,3 @@
+#include "ui/qt/qt_main.h"
+
+int main(int argc, char** argv) { return quorvel::ui::qt::RunQuorvel(argc, argv); }

@@ -1,0 +1,15 @@
+#include "calc/form1.h"
+
+namespace quorvel::calc {
+
+void TForm1::Z1_CB_XClick() {}
+void TForm1::Z2_CB_XClick() {}
+void TForm1::Z1_XLClick() {}
+void TForm1::Z1_XCClick() {}
+void TForm1::Z2_XLClick() {}
+void TForm1::Z2_XCClick() {}
+void TForm1::Z1_B_CLRClick() {}
+void TForm1::Z2_B_CLRClick() {}
+void TForm1::Z1_P_BlindwiderstandClick() {}
+
+}  // namespace quorvel::calc

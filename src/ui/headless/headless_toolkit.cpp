@@ -1,0 +1,298 @@
+#include "ui/headless/headless_toolkit.h"
+
+#include <algorithm>
+
+namespace quorvel::ui::headless {
+
+namespace {
+
+constexpr char16_t kEnter = 13;
+constexpr char16_t kBackspace = 8;
+
+bool IsEdit(const ControlSpec& s) { return s.kind == ControlKind::Edit; }
+
+}  // namespace
+
+HeadlessControl::HeadlessControl(HeadlessToolkit& kit, int row)
+    : kit_(&kit),
+      spec_(&Layout()[static_cast<std::size_t>(row)]),
+      row_(row),
+      text_(spec_->text),
+      hint_(spec_->hint),
+      visible_(!spec_->Has(kHidden)),
+      enabled_(!spec_->Has(kDisabled)),
+      checked_(spec_->Has(kChecked)),
+      bold_(spec_->font.bold),
+      color_(InitialColor(*spec_)) {
+    cursor_ = anchor_ = text_.size();
+}
+
+void HeadlessControl::SetText(std::u16string_view text) {
+    undo_.ProgramWrite();
+    if (text == text_) return;
+    text_ = text;
+    cursor_ = anchor_ = text_.size();
+    if (IsEdit(*spec_)) kit_->Raise(row_, EventKind::Change);
+}
+
+void HeadlessControl::SetVisible(bool visible) {
+    if (visible_ == visible) return;
+    visible_ = visible;
+    kit_->PaintIfShowing();
+}
+
+void HeadlessControl::Undo() {
+    if (!IsEdit(*spec_)) return;
+    std::optional<std::u16string> back = undo_.Take();
+    if (!back) return;
+    cursor_ = anchor_ = back->size();
+    ChangeTo(std::move(*back));
+}
+
+void HeadlessControl::SelectAll() {
+    anchor_ = 0;
+    cursor_ = text_.size();
+    undo_.EndRun();
+}
+
+void HeadlessControl::CursorToEnd() {
+    anchor_ = cursor_ = text_.size();
+    undo_.EndRun();
+}
+
+void HeadlessControl::ChangeTo(std::u16string text) {
+    if (text == text_) return;
+    text_ = std::move(text);
+    kit_->Raise(row_, EventKind::Change);
+}
+
+void HeadlessControl::UserReplace(std::u16string text, std::size_t cursor) {
+    if (text == text_) {
+        anchor_ = cursor_ = cursor;
+        return;
+    }
+    undo_.BeforeUserEdit(text_);
+    anchor_ = cursor_ = cursor;
+    ChangeTo(std::move(text));
+}
+
+void HeadlessControl::TypeKey(char16_t key) {
+    kit_->Raise(row_, EventKind::KeyPress, key);
+    if (spec_->Has(kReadOnly) || key == kEnter) return;
+    const std::size_t lo = std::min(anchor_, cursor_);
+    const std::size_t hi = std::max(anchor_, cursor_);
+    std::u16string next = text_;
+    if (key == kBackspace) {
+        if (lo != hi) {
+            next.erase(lo, hi - lo);
+            UserReplace(std::move(next), lo);
+        } else if (lo > 0) {
+            next.erase(lo - 1, 1);
+            UserReplace(std::move(next), lo - 1);
+        }
+        return;
+    }
+    next.replace(lo, hi - lo, 1, key);
+    UserReplace(std::move(next), lo + 1);
+}
+
+void HeadlessControl::DeleteSelection() {
+    if (spec_->Has(kReadOnly)) return;
+    const std::size_t lo = std::min(anchor_, cursor_);
+    const std::size_t hi = std::max(anchor_, cursor_);
+    std::u16string next = text_;
+    if (lo != hi) {
+        next.erase(lo, hi - lo);
+    } else if (lo < next.size()) {
+        next.erase(lo, 1);
+    }
+    UserReplace(std::move(next), lo);
+}
+
+HeadlessWindow::HeadlessWindow(HeadlessToolkit& kit, int row) : kit_(&kit), row_(row) {}
+
+bool HeadlessWindow::IsVisible() const { return kit_->WindowVisible(row_); }
+
+void HeadlessWindow::Show() {
+    if (kit_->WindowVisible(row_)) return;
+    kit_->SetWindowVisible(row_, true);
+    kit_->Raise(row_, EventKind::Show);
+    kit_->PaintIfShowing();
+}
+
+void HeadlessWindow::Close() {
+    kit_->SetWindowVisible(row_, false);
+    if (Layout()[static_cast<std::size_t>(row_)].name == "Form1") kit_->MarkClosed();
+}
+
+Color HeadlessWindow::GetColor() const { return InitialColor(Layout()[static_cast<std::size_t>(row_)]); }
+
+void HeadlessTimer::SetEnabled(bool enabled) {
+    if (enabled && !enabled_) nextTick_ = now_ + kPeriod;
+    enabled_ = enabled;
+}
+
+void HeadlessTimer::Advance(long milliseconds) {
+    const long end = now_ + milliseconds;
+    while (enabled_ && nextTick_ <= end) {
+        now_ = nextTick_;
+        nextTick_ += kPeriod;
+        kit_->Tick();
+    }
+    now_ = end;
+}
+
+void HeadlessMessages::ShowError(std::u16string_view title, std::u16string_view text) {
+    boxes.push_back({std::u16string(title), std::u16string(text)});
+    if (observer) observer(title, text);
+}
+
+HeadlessToolkit::HeadlessToolkit() : timer_(*this), canvas_(0, 0) {
+    const auto rows = Layout();
+    controls_.reserve(rows.size());
+    windows_.resize(rows.size());
+    windowVisible_.assign(rows.size(), false);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int row = static_cast<int>(i);
+        controls_.push_back(std::make_unique<HeadlessControl>(*this, row));
+        if (rows[i].kind == ControlKind::Form) windows_[i] = std::make_unique<HeadlessWindow>(*this, row);
+        if (rows[i].kind == ControlKind::Timer) timerRow_ = row;
+        if (rows[i].kind == ControlKind::PaintBox) {
+            paintRow_ = row;
+            canvas_ = RecordingCanvas(rows[i].place.w, rows[i].place.h);
+        }
+    }
+}
+
+HeadlessToolkit::~HeadlessToolkit() = default;
+
+UiWindow& HeadlessToolkit::Window(int row) { return *windows_.at(static_cast<std::size_t>(row)); }
+
+bool HeadlessToolkit::WindowVisible(int row) const { return windowVisible_.at(static_cast<std::size_t>(row)); }
+
+void HeadlessToolkit::SetWindowVisible(int row, bool visible) { windowVisible_.at(static_cast<std::size_t>(row)) = visible; }
+
+void HeadlessToolkit::Raise(int row, EventKind event, char16_t key) {
+    if (sink_ != nullptr) sink_->Raise(row, event, key);
+}
+
+void HeadlessToolkit::ShowMainWindow() { Window(IndexOf("Form1")).Show(); }
+
+bool HeadlessToolkit::Showing(int row) const {
+    for (const ControlSpec* r = &Layout()[static_cast<std::size_t>(row)]; r != nullptr; r = FindControl(r->parent)) {
+        const int i = IndexOf(r->name);
+        if (r->kind == ControlKind::Form) return WindowVisible(i);
+        if (!controls_[static_cast<std::size_t>(i)]->GetVisible()) return false;
+    }
+    return false;
+}
+
+void HeadlessToolkit::PaintIfShowing() {
+    if (paintRow_ < 0) return;
+    const bool showing = Showing(paintRow_);
+    const bool appeared = showing && !paintBoxWasShowing_;
+    paintBoxWasShowing_ = showing;
+    if (appeared) Raise(paintRow_, EventKind::Paint);
+}
+
+void HeadlessToolkit::Focus(int row) {
+    if (focused_ == row) return;
+    focused_ = row;
+    At(row).FocusGained();
+}
+
+void HeadlessToolkit::Type(int row, std::u16string_view text) {
+    Focus(row);
+    At(row).SelectAll();
+    for (const char16_t c : text) At(row).TypeKey(c);
+}
+
+void HeadlessToolkit::Append(int row, std::u16string_view text) {
+    Focus(row);
+    At(row).CursorToEnd();
+    for (const char16_t c : text) At(row).TypeKey(c);
+}
+
+void HeadlessToolkit::Enter(int row) {
+    Focus(row);
+    At(row).TypeKey(kEnter);
+}
+
+void HeadlessToolkit::Backspace(int row, int count) {
+    Focus(row);
+    At(row).CursorToEnd();
+    for (int i = 0; i < count; ++i) At(row).TypeKey(kBackspace);
+}
+
+void HeadlessToolkit::Erase(int row) {
+    Focus(row);
+    At(row).SelectAll();
+    At(row).DeleteSelection();
+}
+
+void HeadlessToolkit::UndoKey(int row) {
+    Focus(row);
+    At(row).Undo();
+}
+
+void HeadlessToolkit::Click(int row) {
+    HeadlessControl& c = At(row);
+    const ControlSpec& s = c.Spec();
+    switch (s.kind) {
+        case ControlKind::Button:
+        case ControlKind::BitBtn:
+            Focus(row);
+            Raise(row, EventKind::Click);
+            break;
+        case ControlKind::SpeedButton:
+            Raise(row, EventKind::Click);
+            break;
+        case ControlKind::CheckBox:
+            Focus(row);
+            c.SetChecked(!c.GetChecked());
+            Raise(row, EventKind::Click);
+            break;
+        case ControlKind::RadioButton:
+            Focus(row);
+            if (c.GetChecked()) break;
+            for (std::size_t i = 0; i < controls_.size(); ++i) {
+                const ControlSpec& o = Layout()[i];
+                if (o.kind == ControlKind::RadioButton && o.parent == s.parent) controls_[i]->SetChecked(false);
+            }
+            c.SetChecked(true);
+            Raise(row, EventKind::Click);
+            break;
+        case ControlKind::Edit:
+            Focus(row);
+            c.CursorToEnd();
+            Raise(row, EventKind::Click);
+            break;
+        default:
+            break;
+    }
+}
+
+std::optional<std::u16string> HeadlessToolkit::Hover(int row) {
+    Raise(row, EventKind::MouseEnter);
+    const HeadlessControl& c = At(row);
+    const ControlSpec& s = c.Spec();
+    const std::u16string hint = c.GetHint();
+    const bool windowHints = Window(IndexOf(WindowOf(s))).GetShowHint();
+    if (hint.empty() || !(windowHints || HintsAlwaysOn(s))) return std::nullopt;
+    return hint;
+}
+
+bool HeadlessToolkit::Tick() {
+    if (!timer_.GetEnabled()) return false;
+    Raise(timerRow_, EventKind::Timer);
+    return true;
+}
+
+void HeadlessToolkit::Move(int row, int x, int y) {
+    Window(row).SetLeft(x);
+    Window(row).SetTop(y);
+}
+
+void HeadlessToolkit::CloseWindow(int row) { Window(row).Close(); }
+
+}  // namespace quorvel::ui::headless

@@ -1,0 +1,198 @@
+#pragma once
+
+// The controls on plain objects: enough to run and check every handler without a
+// window system. User actions follow the same rules as on the real widgets: a key is
+// seen by the key handler, then edits the text, then raises Change if the text
+// changed; runs and undo follow EditUndo; message boxes are recorded and answered.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/canvas_record.h"
+#include "ui/edit_undo.h"
+#include "ui/toolkit.h"
+#include "ui/user_driver.h"
+
+namespace quorvel::ui::headless {
+
+class HeadlessToolkit;
+
+// Invariants: for an edit, 0 <= anchor_, cursor_ <= text_.size().
+class HeadlessControl final : public UiControl {
+public:
+    HeadlessControl(HeadlessToolkit& kit, int row);
+
+    [[nodiscard]] const ControlSpec& Spec() const override { return *spec_; }
+    [[nodiscard]] std::u16string GetText() const override { return text_; }
+    void SetText(std::u16string_view text) override;
+    [[nodiscard]] bool GetVisible() const override { return visible_; }
+    void SetVisible(bool visible) override;
+    [[nodiscard]] bool GetEnabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override { enabled_ = enabled; }
+    [[nodiscard]] Color GetColor() const override { return color_; }
+    void SetColor(Color color) override { color_ = color; }
+    [[nodiscard]] bool GetChecked() const override { return checked_; }
+    [[nodiscard]] std::u16string GetHint() const override { return hint_; }
+    void SetHint(std::u16string_view hint) override { hint_ = hint; }
+    [[nodiscard]] bool GetBold() const override { return bold_; }
+    void SetBold(bool bold) override { bold_ = bold; }
+    void Undo() override;
+    [[nodiscard]] Rect GetGeometry() const override { return spec_->place; }
+
+    // User-side operations used by the driver.
+    void SetChecked(bool checked) { checked_ = checked; }
+    void SelectAll();
+    void CursorToEnd();
+    void FocusGained() { undo_.EndRun(); }
+    // One key typed by the user into an edit: KeyPress first, then the edit itself.
+    void TypeKey(char16_t key);
+    // The Delete key on the selection (no KeyPress: Delete types no character).
+    void DeleteSelection();
+
+private:
+    void UserReplace(std::u16string text, std::size_t cursor);
+    void ChangeTo(std::u16string text);
+
+    HeadlessToolkit* kit_;
+    const ControlSpec* spec_;
+    int row_;
+    std::u16string text_;
+    std::u16string hint_;
+    bool visible_;
+    bool enabled_;
+    bool checked_;
+    bool bold_;
+    Color color_;
+    std::size_t cursor_ = 0;
+    std::size_t anchor_ = 0;
+    EditUndo undo_;
+};
+
+class HeadlessWindow final : public UiWindow {
+public:
+    HeadlessWindow(HeadlessToolkit& kit, int row);
+    [[nodiscard]] int GetLeft() const override { return left_; }
+    [[nodiscard]] int GetTop() const override { return top_; }
+    void SetLeft(int left) override { left_ = left; }
+    void SetTop(int top) override { top_ = top; }
+    [[nodiscard]] bool IsVisible() const override;
+    void Show() override;
+    void Close() override;
+    [[nodiscard]] bool GetShowHint() const override { return showHint_; }
+    void SetShowHint(bool show) override { showHint_ = show; }
+    [[nodiscard]] Color GetColor() const override;
+
+private:
+    HeadlessToolkit* kit_;
+    int row_;
+    int left_ = 0;
+    int top_ = 0;
+    bool showHint_ = false;
+};
+
+// A periodic timer on a simulated clock: Advance moves the clock and ticks at every
+// whole period since the timer was started.
+class HeadlessTimer final : public UiTimer {
+public:
+    explicit HeadlessTimer(HeadlessToolkit& kit) : kit_(&kit) {}
+    void SetEnabled(bool enabled) override;
+    [[nodiscard]] bool GetEnabled() const override { return enabled_; }
+    void Advance(long milliseconds);
+    [[nodiscard]] long Now() const { return now_; }
+    static constexpr long kPeriod = 1000;
+
+private:
+    HeadlessToolkit* kit_;
+    bool enabled_ = false;
+    long now_ = 0;
+    long nextTick_ = 0;
+};
+
+struct RecordedBox {
+    std::u16string title;
+    std::u16string text;
+};
+
+class HeadlessMessages final : public UiMessages {
+public:
+    void ShowError(std::u16string_view title, std::u16string_view text) override;
+    std::vector<RecordedBox> boxes;
+    std::function<void(std::u16string_view, std::u16string_view)> observer;
+};
+
+class HeadlessPlatform final : public UiPlatform {
+public:
+    void SwitchWarningBeepOff() override { ++beepOffCalls; }
+    int beepOffCalls = 0;
+};
+
+class HeadlessToolkit final : public Toolkit, public UserDriver {
+public:
+    HeadlessToolkit();
+    ~HeadlessToolkit() override;
+
+    // Toolkit
+    [[nodiscard]] UiControl& Control(int row) override { return *controls_.at(static_cast<std::size_t>(row)); }
+    [[nodiscard]] UiWindow& Window(int row) override;
+    [[nodiscard]] UiTimer& Timer() override { return timer_; }
+    [[nodiscard]] UiCanvas& Canvas() override { return canvas_; }
+    [[nodiscard]] UiMessages& Messages() override { return messages_; }
+    [[nodiscard]] UiPlatform& Platform() override { return platform_; }
+    void Connect(EventSink& sink) override { sink_ = &sink; }
+    void ShowMainWindow() override;
+    [[nodiscard]] bool Closed() const override { return closed_; }
+
+    // UserDriver
+    void Type(int row, std::u16string_view text) override;
+    void Append(int row, std::u16string_view text) override;
+    void Enter(int row) override;
+    void Backspace(int row, int count) override;
+    void Erase(int row) override;
+    void UndoKey(int row) override;
+    void Click(int row) override;
+    std::optional<std::u16string> Hover(int row) override;
+    bool Tick() override;
+    void Move(int row, int x, int y) override;
+    void CloseWindow(int row) override;
+    void ObserveBoxes(std::function<void(std::u16string_view, std::u16string_view)> observer) override {
+        messages_.observer = std::move(observer);
+    }
+
+    // For tests: the recorded boxes, the canvas operations, the simulated clock.
+    [[nodiscard]] HeadlessMessages& RecordedMessages() { return messages_; }
+    [[nodiscard]] RecordingCanvas& Recording() { return canvas_; }
+    [[nodiscard]] HeadlessTimer& Clock() { return timer_; }
+    [[nodiscard]] HeadlessPlatform& PlatformState() { return platform_; }
+    [[nodiscard]] HeadlessControl& At(int row) { return *controls_.at(static_cast<std::size_t>(row)); }
+    [[nodiscard]] int Focused() const { return focused_; }
+    [[nodiscard]] bool WindowVisible(int row) const;
+
+    void Raise(int row, EventKind event, char16_t key = 0);
+    void SetWindowVisible(int row, bool visible);
+    void MarkClosed() { closed_ = true; }
+    // The paint box's Paint event, raised when it appears or is shown again.
+    void PaintIfShowing();
+
+private:
+    void Focus(int row);
+    [[nodiscard]] bool Showing(int row) const;
+
+    std::vector<std::unique_ptr<HeadlessControl>> controls_;
+    std::vector<std::unique_ptr<HeadlessWindow>> windows_;  // indexed like controls_, null for non-windows
+    std::vector<bool> windowVisible_;
+    HeadlessTimer timer_;
+    RecordingCanvas canvas_;
+    HeadlessMessages messages_;
+    HeadlessPlatform platform_;
+    EventSink* sink_ = nullptr;
+    int focused_ = -1;
+    int timerRow_ = -1;
+    int paintRow_ = -1;
+    bool closed_ = false;
+    bool paintBoxWasShowing_ = false;
+};
+
+}  // namespace quorvel::ui::headless

@@ -1,0 +1,156 @@
+#pragma once
+
+// The UiControl, UiWindow, UiTimer, UiCanvas and UiMessages operations on Qt objects.
+// Internal to the Qt toolkit.
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <string>
+
+#include "ui/edit_undo.h"
+#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/widgets.h"
+
+class QAbstractButton;
+class QGroupBox;
+class QLabel;
+
+namespace quorvel::ui::qt {
+
+// Invariants: `widget_` is null only for the timer row; `edit_` is set exactly for
+// edits; `lastText_` is the edit's text as of the latest Change.
+class QtControl final : public UiControl {
+public:
+    QtControl(QtToolkit& kit, int row, QWidget* widget);
+
+    [[nodiscard]] const ControlSpec& Spec() const override { return *spec_; }
+    [[nodiscard]] std::u16string GetText() const override;
+    void SetText(std::u16string_view text) override;
+    [[nodiscard]] bool GetVisible() const override;
+    void SetVisible(bool visible) override;
+    [[nodiscard]] bool GetEnabled() const override;
+    void SetEnabled(bool enabled) override;
+    [[nodiscard]] Color GetColor() const override { return color_; }
+    void SetColor(Color color) override;
+    [[nodiscard]] bool GetChecked() const override;
+    [[nodiscard]] std::u16string GetHint() const override { return hint_; }
+    void SetHint(std::u16string_view hint) override;
+    [[nodiscard]] bool GetBold() const override;
+    void SetBold(bool bold) override;
+    void Undo() override;
+    [[nodiscard]] Rect GetGeometry() const override;
+
+    [[nodiscard]] QWidget* Widget() const { return widget_; }
+    void EndRun() { undo_.EndRun(); }
+
+private:
+    void OnTextChanged();
+
+    QtToolkit* kit_;
+    int row_;
+    const ControlSpec* spec_;
+    QWidget* widget_;
+    LineEdit* edit_ = nullptr;
+    QLabel* label_ = nullptr;
+    QAbstractButton* button_ = nullptr;
+    QGroupBox* group_ = nullptr;
+    std::u16string text_;  // captions of labels and static texts, kept as written
+    std::u16string hint_;
+    std::u16string lastText_;
+    Color color_;
+    EditUndo undo_;
+};
+
+class QtWindow final : public UiWindow {
+public:
+    QtWindow(QtToolkit& kit, int row, QWidget* window);
+    [[nodiscard]] int GetLeft() const override;
+    [[nodiscard]] int GetTop() const override;
+    void SetLeft(int left) override;
+    void SetTop(int top) override;
+    [[nodiscard]] bool IsVisible() const override;
+    void Show() override;
+    void Close() override;
+    [[nodiscard]] bool GetShowHint() const override { return showHint_; }
+    void SetShowHint(bool show) override { showHint_ = show; }
+    [[nodiscard]] Color GetColor() const override;
+
+private:
+    QtToolkit* kit_;
+    int row_;
+    QWidget* window_;
+    bool showHint_ = false;
+};
+
+class QtTimer final : public UiTimer {
+public:
+    QtTimer(QtToolkit& kit, int row, bool manual);
+    void SetEnabled(bool enabled) override;
+    [[nodiscard]] bool GetEnabled() const override { return enabled_; }
+
+private:
+    QTimer timer_;
+    bool manual_;
+    bool enabled_ = false;
+};
+
+// Draws into the paint box's image; each operation asks the box for a repaint.
+class QtCanvas final : public UiCanvas {
+public:
+    explicit QtCanvas(PaintBoxWidget& box);
+    [[nodiscard]] int Width() const override;
+    [[nodiscard]] int Height() const override;
+    void SetPenWidth(int width) override { penWidth_ = width; }
+    void SetPenColor(Color color) override { penColor_ = color; }
+    void SetPenStyle(PenStyle style) override { penStyle_ = style; }
+    void SetBrushColor(Color color) override { brushColor_ = color; }
+    void SetFontColor(Color color) override { fontColor_ = color; }
+    void SetFontSize(int points) override { fontPoints_ = points; }
+    void FillRect(const Rect& r) override;
+    void FrameRect(const Rect& r) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void MoveTo(int x, int y) override { current_ = {x, y}; }
+    void LineTo(int x, int y) override;
+    void Polygon(std::span<const Point> points) override;
+    void TextOut(int x, int y, std::u16string_view text) override;
+
+private:
+    [[nodiscard]] QPen Pen() const;
+    PaintBoxWidget* box_;
+    int penWidth_ = 1;
+    Color penColor_ = clBlack;
+    PenStyle penStyle_ = PenStyle::Solid;
+    Color brushColor_ = clWhite;
+    Color fontColor_ = clBlack;
+    int fontPoints_ = 8;
+    Point current_{};
+};
+
+class QtMessages final : public UiMessages {
+public:
+    explicit QtMessages(QtToolkit& kit) : kit_(&kit) {}
+    void ShowError(std::u16string_view title, std::u16string_view text) override;
+
+private:
+    QtToolkit* kit_;
+};
+
+class QtPlatform final : public UiPlatform {
+public:
+    void SwitchWarningBeepOff() override;
+};
+
+// Turns widget events the table binds into calculator events: mouse entry of
+// buttons, a window's Show and Close, the paint box reappearing, and the tool-tip
+// switch (installed on the application, so it sees every tool tip).
+class EventRouter final : public QObject {
+public:
+    explicit EventRouter(QtToolkit& kit) : kit_(&kit) {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QtToolkit* kit_;
+};
+
+}  // namespace quorvel::ui::qt

@@ -1,0 +1,145 @@
+#include "ui/qt/qt_driver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QToolTip>
+
+namespace quorvel::ui::qt {
+
+namespace {
+
+QPoint Center(const QWidget* w) { return w->rect().center(); }
+
+}  // namespace
+
+QtDriver::QtDriver(QtToolkit& kit) : kit_(&kit) {
+    // Polls inside every nested event loop of a modal box, so a box is answered
+    // wherever it opens: inside a key handler, inside a Change inside SetText, ...
+    watcher_.setInterval(0);
+    QObject::connect(&watcher_, &QTimer::timeout, &watcher_, [this] { AnswerBox(); });
+    watcher_.start();
+}
+
+void QtDriver::AnswerBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible() || box == answered_) return;
+    answered_ = box;
+    if (observer_) {
+        const std::u16string title = box->windowTitle().toStdU16String();
+        const std::u16string text = box->text().toStdU16String();
+        observer_(title, text);
+    }
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    if (ok != nullptr) {
+        QTest::mouseClick(ok, Qt::LeftButton, Qt::NoModifier, Center(ok));
+    } else {
+        box->reject();
+    }
+}
+
+void QtDriver::Settle() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtDriver::Focus(QWidget* w) {
+    if (QWidget* win = w->window(); !win->isActiveWindow()) {
+        win->activateWindow();
+        QApplication::setActiveWindow(win);
+    }
+    if (!w->hasFocus()) w->setFocus(Qt::MouseFocusReason);
+}
+
+void QtDriver::Key(QWidget* w, char16_t c) {
+    const QString text(QChar(static_cast<char16_t>(c)));
+    Qt::Key key = Qt::Key_unknown;
+    if (c < 0x80) key = QTest::asciiToKey(static_cast<char>(c));
+    QTest::sendKeyEvent(QTest::Press, w, key, text, Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, w, key, text, Qt::NoModifier);
+}
+
+void QtDriver::Type(int row, std::u16string_view text) {
+    QWidget* w = kit_->Widget(row);
+    Focus(w);
+    QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);  // select the whole text
+    for (const char16_t c : text) Key(w, c);
+    Settle();
+}
+
+void QtDriver::Append(int row, std::u16string_view text) {
+    QWidget* w = kit_->Widget(row);
+    Focus(w);
+    QTest::keyClick(w, Qt::Key_End);
+    for (const char16_t c : text) Key(w, c);
+    Settle();
+}
+
+void QtDriver::Enter(int row) {
+    QWidget* w = kit_->Widget(row);
+    Focus(w);
+    QTest::keyClick(w, Qt::Key_Return);
+    Settle();
+}
+
+void QtDriver::Backspace(int row, int count) {
+    QWidget* w = kit_->Widget(row);
+    Focus(w);
+    QTest::keyClick(w, Qt::Key_End);
+    for (int i = 0; i < count; ++i) QTest::keyClick(w, Qt::Key_Backspace);
+    Settle();
+}
+
+void QtDriver::Erase(int row) {
+    QWidget* w = kit_->Widget(row);
+    Focus(w);
+    QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(w, Qt::Key_Delete);
+    Settle();
+}
+
+void QtDriver::UndoKey(int row) {
+    QWidget* w = kit_->Widget(row);
+    Focus(w);
+    QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+    Settle();
+}
+
+void QtDriver::Click(int row) {
+    QWidget* w = kit_->Widget(row);
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, Center(w));
+    Settle();
+}
+
+std::optional<std::u16string> QtDriver::Hover(int row) {
+    QWidget* w = kit_->Widget(row);
+    QTest::mouseMove(w, Center(w));
+    Settle();
+    // The tool tip this control shows of its own; a parent's tip is not its own.
+    if (w->toolTip().isEmpty()) return std::nullopt;
+    QHelpEvent help(QEvent::ToolTip, Center(w), w->mapToGlobal(Center(w)));
+    QApplication::sendEvent(w, &help);
+    std::optional<std::u16string> shown;
+    if (QToolTip::isVisible()) shown = QToolTip::text().toStdU16String();
+    QToolTip::hideText();
+    Settle();
+    return shown;
+}
+
+bool QtDriver::Tick() {
+    const bool ran = kit_->TickTimer();
+    Settle();
+    return ran;
+}
+
+void QtDriver::Move(int row, int x, int y) {
+    kit_->Widget(row)->move(x, y);
+    Settle();
+}
+
+void QtDriver::CloseWindow(int row) {
+    kit_->Widget(row)->close();
+    Settle();
+}
+
+}  // namespace quorvel::ui::qt

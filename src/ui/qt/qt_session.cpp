@@ -1,0 +1,47 @@
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdlib>
+
+#include "ui/qt/qt_driver.h"
+#include "ui/qt/qt_toolkit.h"
+#include "ui/session.h"
+
+namespace quorvel::ui {
+
+namespace {
+
+QApplication* MakeApp(int& argc, char** argv) {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const char* display = std::getenv("DISPLAY");
+    if ((platform == nullptr || *platform == '\0') && (display == nullptr || *display == '\0')) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    return new QApplication(argc, argv);
+}
+
+class QtSession final : public Session {
+public:
+    QtSession(int& argc, char** argv) : app_(MakeApp(argc, argv)), kit_(qt::QtOptions{true}), driver_(kit_) {}
+
+    Toolkit& Kit() override { return kit_; }
+    UserDriver& Driver() override { return driver_; }
+    RecordingCanvas& Recording() override { return kit_.Recording(); }
+    void Settle() override { qt::QtDriver::Settle(); }
+    bool Screenshot(const std::string& path) override {
+        Settle();
+        QWidget* form1 = kit_.Widget(IndexOf("Form1"));
+        return form1->grab().save(QString::fromStdString(path), "PNG");
+    }
+
+private:
+    std::unique_ptr<QApplication> app_;
+    qt::QtToolkit kit_;
+    qt::QtDriver driver_;
+};
+
+}  // namespace
+
+std::unique_ptr<Session> MakeQtSession(int& argc, char** argv) { return std::make_unique<QtSession>(argc, argv); }
+
+}  // namespace quorvel::ui

@@ -1,0 +1,359 @@
+#include "ui/qt/qt_toolkit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QIconEngine>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolTip>
+#include <algorithm>
+
+#include "ui/qt/qt_adapters.h"
+
+namespace quorvel::ui::qt {
+
+namespace {
+
+QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
+
+QFont MakeFont(const FontSpec& spec) {
+    QFont f(Q(spec.family));
+    f.setPixelSize(spec.pixelSize);
+    f.setBold(spec.bold);
+    f.setItalic(spec.italic);
+    return f;
+}
+
+Qt::Alignment ToAlignment(Align a) {
+    switch (a) {
+        case Align::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
+        case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
+        case Align::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// The glyph of a constant button as an icon, painted at whatever size is asked for.
+class GlyphIconEngine final : public QIconEngine {
+public:
+    explicit GlyphIconEngine(Glyph glyph) : glyph_(glyph) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State /*state*/) override {
+        PaintGlyph(*painter, rect, glyph_, mode == QIcon::Disabled ? QColor(128, 128, 128) : QColor(0, 0, 0));
+    }
+    [[nodiscard]] QIconEngine* clone() const override { return new GlyphIconEngine(glyph_); }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pm(size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return pm;
+    }
+
+private:
+    Glyph glyph_;
+};
+
+void ApplyPalette(QWidget* w, QPalette::ColorRole role, Color color) {
+    if (color == kParentColor) return;
+    QPalette pal = w->palette();
+    pal.setColor(role, ToQColor(color));
+    w->setPalette(pal);
+}
+
+}  // namespace
+
+void RegisterBundledFonts() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    for (const char* path : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+        if (QFile::exists(QString::fromLatin1(path))) QFontDatabase::addApplicationFont(QString::fromLatin1(path));
+    }
+}
+
+QtToolkit::QtToolkit(QtOptions options) : options_(options) {
+    RegisterBundledFonts();
+    router_ = std::make_unique<EventRouter>(*this);
+    Build();
+    qApp->installEventFilter(router_.get());
+}
+
+QtToolkit::~QtToolkit() {
+    qApp->removeEventFilter(router_.get());
+    // Top-level windows own their children; delete them before the adapters go.
+    for (auto& c : controls_) {
+        if (c->Spec().kind == ControlKind::Form) delete c->Widget();
+    }
+}
+
+void QtToolkit::Build() {
+    const auto rows = Layout();
+    controls_.resize(rows.size());
+    windows_.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ControlSpec& s = rows[i];
+        const int row = static_cast<int>(i);
+        QWidget* parent = s.parent.empty() ? nullptr : Widget(IndexOf(s.parent));
+        QWidget* w = nullptr;
+        switch (s.kind) {
+            case ControlKind::Form: {
+                Qt::WindowFlags flags = Qt::Window;
+                if (s.Has(kFixedSize)) {
+                    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+                }
+                w = new QWidget(nullptr, flags);
+                w->setWindowTitle(Q(s.text));
+                if (s.Has(kFixedSize)) {
+                    w->setFixedSize(s.place.w, s.place.h);
+                } else {
+                    w->resize(s.place.w, s.place.h);
+                }
+                w->setAutoFillBackground(true);
+                ApplyPalette(w, QPalette::Window, s.color);
+                if (s.name == "Form1") form1Row_ = row;
+                break;
+            }
+            case ControlKind::Panel: {
+                const bool transparent = s.Has(kTransparent);
+                w = new PanelWidget(parent, s.bevel, transparent ? kParentColor : InitialColor(s));
+                break;
+            }
+            case ControlKind::GroupBox: {
+                auto* g = new QGroupBox(Q(s.text), parent);
+                g->setAutoFillBackground(true);
+                ApplyPalette(g, QPalette::Window, InitialColor(s));
+                w = g;
+                break;
+            }
+            case ControlKind::Label:
+            case ControlKind::StaticText: {
+                auto* l = new QLabel(Q(s.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), parent);
+                l->setAlignment(s.kind == ControlKind::Label ? (ToAlignment(s.align) & ~Qt::AlignVCenter) | Qt::AlignTop
+                                                             : Qt::AlignLeft | Qt::AlignTop);
+                if (s.Has(kBorder)) {
+                    l->setFrameStyle(QFrame::Box | QFrame::Plain);
+                    l->setLineWidth(1);
+                }
+                w = l;
+                break;
+            }
+            case ControlKind::Shape: w = new ShapeWidget(parent, s.color); break;
+            case ControlKind::Edit: {
+                auto* e = new LineEdit(parent);
+                e->setText(Q(s.text));
+                e->setFrame(false);
+                e->setAlignment(ToAlignment(s.align));
+                e->setReadOnly(s.Has(kReadOnly));
+                e->setPlaceholderText(Q(s.placeholder));
+                ApplyPalette(e, QPalette::Base, InitialColor(s));
+                w = e;
+                break;
+            }
+            case ControlKind::Button: w = new QPushButton(Q(s.text), parent); break;
+            case ControlKind::BitBtn: {
+                auto* b = new QPushButton(Q(s.text), parent);
+                b->setIcon(QIcon(new GlyphIconEngine(s.glyph)));
+                const int side = s.glyph == Glyph::EulerItalic ? 24 : 20;
+                b->setIconSize(QSize(side, side));
+                w = b;
+                break;
+            }
+            case ControlKind::SpeedButton: {
+                auto* b = new SpeedButton(parent, s.glyph, s.Has(kFlat));
+                b->setText(Q(s.text));
+                w = b;
+                break;
+            }
+            case ControlKind::CheckBox: {
+                auto* c = new QCheckBox(Q(s.text), parent);
+                c->setChecked(s.Has(kChecked));
+                w = c;
+                break;
+            }
+            case ControlKind::RadioButton: {
+                auto* r = new QRadioButton(Q(s.text), parent);
+                r->setChecked(s.Has(kChecked));
+                w = r;
+                break;
+            }
+            case ControlKind::PaintBox: {
+                auto* box = new PaintBoxWidget(parent, s.place.w, s.place.h);
+                surface_ = std::make_unique<QtCanvas>(*box);
+                canvas_ = std::make_unique<RecordingCanvas>(s.place.w, s.place.h, surface_.get());
+                paintRow_ = row;
+                w = box;
+                break;
+            }
+            case ControlKind::Timer: timer_ = std::make_unique<QtTimer>(*this, row, options_.manualTimer); break;
+        }
+        if (w != nullptr) {
+            w->setProperty("quorvelRow", row);
+            w->setObjectName(QString::fromLatin1(s.name.data(), static_cast<qsizetype>(s.name.size())));
+            if (s.kind != ControlKind::Form) w->setGeometry(s.place.x, s.place.y, s.place.w, s.place.h);
+            w->setFont(MakeFont(s.font));
+            if (!s.hint.empty()) w->setToolTip(Q(s.hint));
+            if (s.Has(kHidden)) w->setVisible(false);
+            if (s.Has(kDisabled)) w->setEnabled(false);
+            switch (s.cursor) {
+                case Cursor::Hand: w->setCursor(Qt::PointingHandCursor); break;
+                case Cursor::IBeam: w->setCursor(Qt::IBeamCursor); break;
+                case Cursor::Arrow: w->setCursor(Qt::ArrowCursor); break;
+                case Cursor::Default: break;
+            }
+            if (auto* b = dynamic_cast<QAbstractButton*>(w)) {
+                if (s.kind == ControlKind::RadioButton) {
+                    QObject::connect(b, &QAbstractButton::toggled, b, [this, row](bool on) {
+                        // A click on the checked button toggles nothing and is no Click.
+                        if (on) Raise(row, EventKind::Click);
+                    });
+                } else {
+                    // clicked is the user's press (or a check box's toggle by the user).
+                    QObject::connect(b, &QAbstractButton::clicked, b, [this, row] { Raise(row, EventKind::Click); });
+                }
+            }
+        }
+        controls_[i] = std::make_unique<QtControl>(*this, row, w);
+        if (s.kind == ControlKind::Form) windows_[i] = std::make_unique<QtWindow>(*this, row, w);
+    }
+    messages_ = std::make_unique<QtMessages>(*this);
+    platform_ = std::make_unique<QtPlatform>();
+    ApplyTabOrder();
+}
+
+void QtToolkit::ApplyTabOrder() {
+    const auto rows = Layout();
+    // Depth first through each window: a container's tab stops in their order, each
+    // container's own stops right after it.
+    std::vector<QWidget*> chain;
+    auto visit = [&](auto&& self, std::string_view parent) -> void {
+        std::vector<std::size_t> kids;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].parent == parent && rows[i].tabIndex >= 0) kids.push_back(i);
+        }
+        std::stable_sort(kids.begin(), kids.end(), [&](std::size_t a, std::size_t b) { return rows[a].tabIndex < rows[b].tabIndex; });
+        for (const std::size_t i : kids) {
+            QWidget* w = Widget(static_cast<int>(i));
+            if (w == nullptr) continue;
+            const ControlKind k = rows[i].kind;
+            if (k == ControlKind::Panel || k == ControlKind::GroupBox) {
+                self(self, rows[i].name);
+            } else {
+                chain.push_back(w);
+            }
+        }
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].kind != ControlKind::Form) continue;
+        chain.clear();
+        visit(visit, rows[i].name);
+        for (std::size_t k = 1; k < chain.size(); ++k) QWidget::setTabOrder(chain[k - 1], chain[k]);
+    }
+    // Everything that is not a tab stop in the layout takes no keyboard focus.
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        QWidget* w = Widget(static_cast<int>(i));
+        const ControlKind k = rows[i].kind;
+        if (w == nullptr || k == ControlKind::Form || k == ControlKind::RadioButton) continue;
+        if (rows[i].tabIndex < 0 || k == ControlKind::Panel || k == ControlKind::GroupBox) w->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+UiControl& QtToolkit::Control(int row) { return *controls_.at(static_cast<std::size_t>(row)); }
+UiWindow& QtToolkit::Window(int row) { return *windows_.at(static_cast<std::size_t>(row)); }
+UiTimer& QtToolkit::Timer() { return *timer_; }
+UiCanvas& QtToolkit::Canvas() { return *canvas_; }
+UiMessages& QtToolkit::Messages() { return *messages_; }
+UiPlatform& QtToolkit::Platform() { return *platform_; }
+RecordingCanvas& QtToolkit::Recording() { return *canvas_; }
+
+QWidget* QtToolkit::Widget(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= controls_.size() || !controls_[static_cast<std::size_t>(row)]) return nullptr;
+    return controls_[static_cast<std::size_t>(row)]->Widget();
+}
+
+int QtToolkit::RowOf(const QWidget* widget) const {
+    const QVariant v = widget != nullptr ? widget->property("quorvelRow") : QVariant();
+    return v.isValid() ? v.toInt() : -1;
+}
+
+void QtToolkit::Connect(EventSink& sink) { sink_ = &sink; }
+
+void QtToolkit::ShowMainWindow() { Window(form1Row_).Show(); }
+
+void QtToolkit::Raise(int row, EventKind event, char16_t key) {
+    if (sink_ != nullptr) sink_->Raise(row, event, key);
+}
+
+bool QtToolkit::TickTimer() {
+    if (!timer_->GetEnabled()) return false;
+    Raise(IndexOf("Timer1"), EventKind::Timer);
+    return true;
+}
+
+bool QtToolkit::HintAllowed(int row) const {
+    if (row < 0) return true;
+    const ControlSpec& s = Layout()[static_cast<std::size_t>(row)];
+    const int window = IndexOf(WindowOf(s));
+    return HintsAlwaysOn(s) || windows_.at(static_cast<std::size_t>(window))->GetShowHint();
+}
+
+void QtToolkit::MarkClosed() {
+    closed_ = true;
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+        if (windows_[i] && static_cast<int>(i) != form1Row_) windows_[i]->Close();
+    }
+    QCoreApplication::quit();
+}
+
+void QtToolkit::SchedulePaint() {
+    // The picture is drawn outside Qt's paint cycle, so that a message box the drawing
+    // may raise never opens inside a paint or show event.
+    if (paintQueued_) return;
+    paintQueued_ = true;
+    QMetaObject::invokeMethod(
+        qApp,
+        [this] {
+            paintQueued_ = false;
+            QWidget* box = Widget(paintRow_);
+            if (box != nullptr && box->isVisible()) Raise(paintRow_, EventKind::Paint);
+        },
+        Qt::QueuedConnection);
+}
+
+bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    const int row = w != nullptr ? kit_->RowOf(w) : -1;
+    switch (event->type()) {
+        case QEvent::ToolTip:
+            if (w != nullptr && !kit_->HintAllowed(row)) {
+                QToolTip::hideText();
+                event->ignore();
+                return true;
+            }
+            return false;
+        case QEvent::Enter:
+            if (row >= 0) kit_->Raise(row, EventKind::MouseEnter);
+            return false;
+        case QEvent::Show:
+            if (row < 0 || event->spontaneous()) return false;
+            if (Layout()[static_cast<std::size_t>(row)].kind == ControlKind::Form) {
+                kit_->Raise(row, EventKind::Show);
+                if (Layout()[static_cast<std::size_t>(row)].name == "Form1") kit_->SchedulePaint();
+            } else if (Layout()[static_cast<std::size_t>(row)].kind == ControlKind::PaintBox) {
+                kit_->SchedulePaint();
+            }
+            return false;
+        case QEvent::Close:
+            if (row >= 0 && Layout()[static_cast<std::size_t>(row)].name == "Form1") kit_->MarkClosed();
+            return false;
+        default: return false;
+    }
+}
+
+}  // namespace quorvel::ui::qt

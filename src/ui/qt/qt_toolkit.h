@@ -1,0 +1,89 @@
+#pragma once
+
+// The controls as real Qt widgets, built from the layout table. The adapter only
+// wires: widgets report user actions as events to the sink, and the UiControl
+// operations set and read widget state. Nothing here decides what a value means.
+//
+// Needs a QApplication that outlives the toolkit.
+
+#include <memory>
+#include <vector>
+
+#include "ui/canvas_record.h"
+#include "ui/toolkit.h"
+
+class QWidget;
+
+namespace quorvel::ui::qt {
+
+class QtControl;
+class QtWindow;
+class QtTimer;
+class QtCanvas;
+class QtMessages;
+class QtPlatform;
+class EventRouter;
+
+struct QtOptions {
+    // The timer ticks only when asked (scenario runs, tests); otherwise every 1000 ms.
+    bool manualTimer = false;
+};
+
+class QtToolkit final : public Toolkit {
+public:
+    explicit QtToolkit(QtOptions options = {});
+    ~QtToolkit() override;
+
+    QtToolkit(const QtToolkit&) = delete;
+    QtToolkit& operator=(const QtToolkit&) = delete;
+
+    [[nodiscard]] UiControl& Control(int row) override;
+    [[nodiscard]] UiWindow& Window(int row) override;
+    [[nodiscard]] UiTimer& Timer() override;
+    [[nodiscard]] UiCanvas& Canvas() override;
+    [[nodiscard]] UiMessages& Messages() override;
+    [[nodiscard]] UiPlatform& Platform() override;
+    void Connect(EventSink& sink) override;
+    void ShowMainWindow() override;
+    [[nodiscard]] bool Closed() const override { return closed_; }
+
+    // The widget of a row (a window for a Form row, nullptr for the timer).
+    [[nodiscard]] QWidget* Widget(int row) const;
+    // The row of a widget built from the table, or -1.
+    [[nodiscard]] int RowOf(const QWidget* widget) const;
+    [[nodiscard]] RecordingCanvas& Recording();
+    // One tick now, if the timer runs; false otherwise.
+    bool TickTimer();
+    // Whether a tool tip of this row may show now.
+    [[nodiscard]] bool HintAllowed(int row) const;
+
+    // Used by the adapters and the event router.
+    void Raise(int row, EventKind event, char16_t key = 0);
+    void MarkClosed();
+    void SchedulePaint();
+
+private:
+    void Build();
+    void ApplyTabOrder();
+
+    QtOptions options_;
+    std::vector<std::unique_ptr<QtControl>> controls_;
+    std::vector<std::unique_ptr<QtWindow>> windows_;
+    std::unique_ptr<QtTimer> timer_;
+    std::unique_ptr<QtCanvas> surface_;
+    std::unique_ptr<RecordingCanvas> canvas_;
+    std::unique_ptr<QtMessages> messages_;
+    std::unique_ptr<QtPlatform> platform_;
+    std::unique_ptr<EventRouter> router_;
+    EventSink* sink_ = nullptr;
+    bool closed_ = false;
+    bool paintQueued_ = false;
+    int form1Row_ = -1;
+    int paintRow_ = -1;
+};
+
+// Registers the Tahoma-metric font that Debian ships outside fontconfig's path, if
+// it is there, so the layout's Tahoma captions keep their designed widths.
+void RegisterBundledFonts();
+
+}  // namespace quorvel::ui::qt

@@ -1,0 +1,198 @@
+#include "ui/qt/widgets.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
+
+namespace quorvel::ui::qt {
+
+QColor ToQColor(Color color) {
+    const Color rgb = Resolve(color);
+    return {static_cast<int>((rgb >> 16U) & 0xFFU), static_cast<int>((rgb >> 8U) & 0xFFU), static_cast<int>(rgb & 0xFFU)};
+}
+
+LineEdit::LineEdit(QWidget* parent) : QLineEdit(parent) {
+    // A pasted text of any size must arrive whole; the reader copes with it.
+    setMaxLength(1 << 30);
+}
+
+void LineEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Undo)) {
+        if (onUndo) onUndo();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Redo)) {
+        event->accept();  // one step back is all an edit offers
+        return;
+    }
+    const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const QString text = event->text();
+    if (mods == Qt::NoModifier && onKey) {
+        for (const QChar c : text) {
+            if (c.unicode() != 0x7F) onKey(c.unicode());  // Delete types no character
+        }
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // A read-only edit would pass Return on to its parent; it ends here in both kinds.
+        event->accept();
+        return;
+    }
+    const QString before = QLineEdit::text();
+    const int cursor = cursorPosition();
+    const int selStart = selectionStart();
+    const int selLength = selectedText().size();
+    userEditing_ = true;
+    QLineEdit::keyPressEvent(event);
+    userEditing_ = false;
+    const bool moved = cursorPosition() != cursor || selectionStart() != selStart || selectedText().size() != selLength;
+    // A cursor key ends the run even where the cursor cannot move any further.
+    const bool navigation = event->key() == Qt::Key_Home || event->key() == Qt::Key_End || event->key() == Qt::Key_Left ||
+                            event->key() == Qt::Key_Right || event->key() == Qt::Key_Up || event->key() == Qt::Key_Down ||
+                            event->matches(QKeySequence::SelectAll);
+    if (QLineEdit::text() == before && (moved || navigation) && onRunEnd) onRunEnd();
+}
+
+void LineEdit::mousePressEvent(QMouseEvent* event) {
+    if (onRunEnd) onRunEnd();
+    userEditing_ = true;
+    QLineEdit::mousePressEvent(event);
+    userEditing_ = false;
+}
+
+void LineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    userEditing_ = true;  // a middle-button release pastes the selection
+    QLineEdit::mouseReleaseEvent(event);
+    userEditing_ = false;
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick) onClick();
+}
+
+void LineEdit::focusInEvent(QFocusEvent* event) {
+    if (onRunEnd) onRunEnd();
+    QLineEdit::focusInEvent(event);
+}
+
+void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-redo")) {
+            menu->removeAction(action);
+        } else if (action->objectName() == QLatin1String("edit-undo")) {
+            // The single-step undo of this program, not Qt's history.
+            action->disconnect();
+            connect(action, &QAction::triggered, this, [this] {
+                if (onUndo) onUndo();
+            });
+        }
+    }
+    if (onRunEnd) onRunEnd();
+    userEditing_ = true;
+    menu->exec(event->globalPos());
+    userEditing_ = false;
+    delete menu;
+}
+
+void LineEdit::inputMethodEvent(QInputMethodEvent* event) {
+    userEditing_ = true;
+    QLineEdit::inputMethodEvent(event);
+    userEditing_ = false;
+}
+
+void LineEdit::dropEvent(QDropEvent* event) {
+    userEditing_ = true;
+    QLineEdit::dropEvent(event);
+    userEditing_ = false;
+}
+
+PanelWidget::PanelWidget(QWidget* parent, Bevel bevel, Color background)
+    : QWidget(parent), bevel_(bevel), background_(background) {}
+
+void PanelWidget::SetBackground(Color background) {
+    background_ = background;
+    update();
+}
+
+void PanelWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter p(this);
+    const QRect r = rect();
+    if (background_ != kParentColor) p.fillRect(r, ToQColor(background_));
+    if (bevel_ == Bevel::Raised) {
+        p.setPen(QColor(255, 255, 255));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(QColor(160, 160, 160));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+    } else if (bevel_ == Bevel::Single) {
+        p.setPen(QColor(0, 0, 0));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+}
+
+ShapeWidget::ShapeWidget(QWidget* parent, Color color) : QWidget(parent), color_(color) {}
+
+void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter p(this);
+    p.fillRect(rect(), ToQColor(color_));
+}
+
+SpeedButton::SpeedButton(QWidget* parent, Glyph glyph, bool flat) : QAbstractButton(parent), glyph_(glyph), flat_(flat) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+}
+
+void SpeedButton::enterEvent(QEnterEvent* event) {
+    hovered_ = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void SpeedButton::leaveEvent(QEvent* event) {
+    hovered_ = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void SpeedButton::paintEvent(QPaintEvent* /*event*/) {
+    QStylePainter p(this);
+    const bool down = isDown();
+    const bool showFrame = !flat_ || (hovered_ && isEnabled()) || down;
+    const QRect r = rect();
+    if (showFrame) {
+        const QColor light(255, 255, 255);
+        const QColor dark(128, 128, 128);
+        if (!flat_) p.fillRect(r, palette().button());
+        p.setPen(down ? dark : light);
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(down ? light : dark);
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+    }
+    const QColor ink = isEnabled() ? QColor(0, 0, 0) : QColor(128, 128, 128);
+    const QRectF inner = QRectF(r).adjusted(2, 2, -2, -2).translated(down ? 1 : 0, down ? 1 : 0);
+    if (glyph_ != Glyph::None) {
+        PaintGlyph(p, inner, glyph_, ink);
+    } else {
+        p.setPen(ink);
+        p.setFont(font());
+        p.drawText(inner, Qt::AlignCenter, text());
+    }
+}
+
+PaintBoxWidget::PaintBoxWidget(QWidget* parent, int width, int height)
+    : QWidget(parent), image_(width, height, QImage::Format_RGB32) {
+    image_.fill(ToQColor(clSilver));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PaintBoxWidget::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.drawImage(event->rect(), image_, event->rect());
+}
+
+}  // namespace quorvel::ui::qt

@@ -1,0 +1,54 @@
+#pragma once
+
+// What a toolkit gives the application: the controls built from the layout, the
+// canvas, the timer, the message box, and the route by which events come back.
+
+#include <string_view>
+
+#include "ui/layout.h"
+#include "ui/ui_canvas.h"
+#include "ui/ui_control.h"
+
+namespace quorvel::ui {
+
+// The application's entry for every event a control raises.
+//
+// Who calls: the toolkit, on the UI thread, whenever a bound event happens: a click,
+// a key, a text change (also inside SetText and Undo), a mouse entering a button, the
+// paint box needing a picture, a window being shown, a timer tick. `row` is the
+// control's index in Layout(); `key` is the character for KeyPress, 0 otherwise.
+// Raise never throws: the application runs the handler through its dispatch wrapper.
+// It may re-enter: a handler can write a text whose Change raises again.
+class EventSink {
+public:
+    virtual ~EventSink() = default;
+    virtual void Raise(int row, EventKind event, char16_t key) noexcept = 0;
+};
+
+// Controls of both windows, built from Layout() when the toolkit is created.
+class Toolkit {
+public:
+    virtual ~Toolkit() = default;
+
+    // The control of a layout row; every row has one (windows and the timer too: for
+    // them it reports caption, visibility and geometry).
+    [[nodiscard]] virtual UiControl& Control(int row) = 0;
+    // The window of a Form row.
+    [[nodiscard]] virtual UiWindow& Window(int row) = 0;
+    [[nodiscard]] virtual UiTimer& Timer() = 0;
+    [[nodiscard]] virtual UiCanvas& Canvas() = 0;
+    [[nodiscard]] virtual UiMessages& Messages() = 0;
+    [[nodiscard]] virtual UiPlatform& Platform() = 0;
+
+    // Events go to this sink from now on. Called once, before the main window shows.
+    virtual void Connect(EventSink& sink) = 0;
+
+    // Shows the main window (its Show handler runs) and draws the paint box for the
+    // first time, as the event loop does at start.
+    virtual void ShowMainWindow() = 0;
+
+    // True once the main window has been closed: the program is over.
+    [[nodiscard]] virtual bool Closed() const = 0;
+};
+
+}  // namespace quorvel::ui

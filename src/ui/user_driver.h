@@ -1,0 +1,50 @@
+#pragma once
+
+// What a user does to the calculator, performed on one toolkit. The headless toolkit
+// acts on its plain objects; the Qt toolkit sends real key and mouse events.
+//
+// Who calls: the scenario runner and the tests, on the UI thread, between events.
+// The caller has checked that the control exists; a click on a hidden or disabled
+// control is the caller's to refuse. Modal boxes that open meanwhile are answered
+// with OK by the toolkit and reported through the box observer.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvel::ui {
+
+class UserDriver {
+public:
+    virtual ~UserDriver() = default;
+
+    // Focus, select the whole text, then type each character as a key press.
+    virtual void Type(int row, std::u16string_view text) = 0;
+    // Focus, cursor to the end, type each character.
+    virtual void Append(int row, std::u16string_view text) = 0;
+    // Enter (character 13) in the control.
+    virtual void Enter(int row) = 0;
+    // Focus, cursor to the end, Backspace `count` times.
+    virtual void Backspace(int row, int count) = 0;
+    // Focus, select the whole text, delete it.
+    virtual void Erase(int row) = 0;
+    // The field's own undo (Ctrl+Z).
+    virtual void UndoKey(int row) = 0;
+    // Press and release the mouse on the control.
+    virtual void Click(int row) = 0;
+    // Pointer onto the control; returns the tool tip shown now, or nothing.
+    virtual std::optional<std::u16string> Hover(int row) = 0;
+    // One tick of Timer1 now; false when the timer is not running.
+    virtual bool Tick() = 0;
+    // Move a window's outer top-left corner.
+    virtual void Move(int row, int x, int y) = 0;
+    // The close box of a window.
+    virtual void CloseWindow(int row) = 0;
+
+    // Each modal box shown from now on is passed here (title, text) before it is
+    // answered.
+    virtual void ObserveBoxes(std::function<void(std::u16string_view, std::u16string_view)> observer) = 0;
+};
+
+}  // namespace quorvel::ui

@@ -1,0 +1,67 @@
+#include <ostream>
+
+#include "numbers/calc_error.h"
+#include "numbers/notation.h"
+#include "runner.h"
+#include "ui/text.h"
+
+// The `call` and `format` commands answer from the very routines the calculator uses.
+
+namespace quorvel::replay {
+
+void Runner::Call(const std::vector<Word>& words) {
+    if (words.size() != 3) throw ScriptError("usage: call FUNCTION ARG");
+    const std::string& fn = words[1].raw;
+    const Word& arg = words[2];
+    const bool textArg = fn == "Zahleneingabe" || fn == "StrToFloat";
+    if (textArg != arg.quoted) throw ScriptError(textArg ? "TEXT must be quoted" : "argument must not be quoted");
+    const std::string echo = textArg ? ui::Quote(arg.text) : arg.raw;
+    // Parse before calling, so a malformed argument is a script error, not a result.
+    double number = 0;
+    int index = 0;
+    if (fn == "AnzeigeWert" || fn == "EinheitVorsatz") number = ParseNumber(arg.raw);
+    if (fn == "Wertberechnung") index = ParseInteger(arg.raw);
+    out_ << "call " << fn << ' ' << echo;
+    try {
+        if (fn == "Zahleneingabe") {
+            out_ << " = " << FormatNumber(Zahleneingabe(arg.text));
+        } else if (fn == "StrToFloat") {
+            out_ << " = " << FormatNumber(static_cast<double>(StrToFloat(arg.text)));
+        } else if (fn == "Wertberechnung") {
+            out_ << " = " << FormatNumber(Wertberechnung(index));
+        } else if (fn == "AnzeigeWert") {
+            out_ << " = " << FormatNumber(AnzeigeWert(number));
+        } else if (fn == "EinheitVorsatz") {
+            out_ << " = " << ui::Quote(EinheitVorsatz(number));
+        } else {
+            out_ << '\n';
+            throw ScriptError("unknown function: " + fn);
+        }
+    } catch (const CalcError& e) {
+        out_ << " fails " << ui::Quote(e.Message());
+    }
+    out_ << '\n';
+}
+
+void Runner::Format(const std::vector<Word>& words) {
+    if (words.size() != 3 || words[2].quoted) throw ScriptError("usage: format FORM NUMBER");
+    const std::string& form = words[1].raw;
+    const double x = ParseNumber(words[2].raw);
+    std::u16string text;
+    if (form == "fixed") {
+        text = FormatFixed(x);
+    } else if (form == "fixed3") {
+        text = FormatFixed3(x);
+    } else if (form == "exp2") {
+        text = FormatExponent(x, true);
+    } else if (form == "exp1") {
+        text = FormatExponent(x, false);
+    } else if (form == "general") {
+        text = FormatGeneral(x);
+    } else {
+        throw ScriptError("unknown form: " + form);
+    }
+    out_ << "format " << form << ' ' << words[2].raw << " = " << ui::Quote(text) << '\n';
+}
+
+}  // namespace quorvel::replay
