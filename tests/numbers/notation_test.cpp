@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TextRow{u""}, TextRow{u"+"}, TextRow{u"-"}, TextRow{u","}, TextRow{u" "}, TextRow{u"5-"},
                       TextRow{u"1,2,3"}, TextRow{u"2.5"}, TextRow{u"1 e5"}, TextRow{u"abc"}, TextRow{u"4,7k"},
                       TextRow{u"1e"}, TextRow{u"1e+"}, TextRow{u"e5"}, TextRow{u",e5"}, TextRow{u"+-5"},
-                      TextRow{u"1e5001"}, TextRow{u"1e4999"}, TextRow{u"1,18973149535723176509e4932"},
+                      TextRow{u"1e5001"}, TextRow{u"0e5001"}, TextRow{u"1e4999"}, TextRow{u"1,18973149535723176509e4932"},
                       TextRow{u"\t5"}, TextRow{u"5\t"}, TextRow{u"\u22125"}, TextRow{u"\uFF15"},
                       TextRow{std::u16string_view(u"5\0", 2)}, TextRow{u"inf "}, TextRow{u"-nan"}, TextRow{u"infinity"},
                       TextRow{u"%s%n"}),

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QWidget>
+#include <cstdio>
 #include <cstdlib>
 
 #include "ui/qt/qt_driver.h"
@@ -11,7 +12,19 @@ namespace quorvel::ui {
 
 namespace {
 
+// The offscreen platform has no window stacking and no runtime directory; its notes
+// about that would only clutter a run's standard error.
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && (message.contains(QLatin1String("does not support raise()")) ||
+                                 message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))) {
+        return;
+    }
+    const QByteArray text = qFormatLogMessage(type, context, message).toLocal8Bit();
+    std::fprintf(stderr, "%s\n", text.constData());
+}
+
 QApplication* MakeApp(int& argc, char** argv) {
+    qInstallMessageHandler(QuietHandler);
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     const char* display = std::getenv("DISPLAY");
     if ((platform == nullptr || *platform == '\0') && (display == nullptr || *display == '\0')) {

@@ -1,0 +1,43 @@
+# Shared by run.sh and test.sh: installs the Debian packages that are missing.
+# Usage: ensure_packages pkg...
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+ensure_packages() {
+    local missing=()
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+# What building and running the calculator needs.
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev qt6-qpa-plugins
+                fonts-liberation2 fonts-dejavu-core fonts-wine)
+# What the tests add: GoogleTest, a virtual display, the German locale, clang for
+# the fuzzer and the sanitizers' runtime.
+TEST_PACKAGES=(libgtest-dev xvfb xauth locales clang-14 libclang-rt-14-dev)
+# The benchmarks.
+BENCH_PACKAGES=(libbenchmark-dev x11-utils libx11-dev libxdamage-dev libxfixes-dev)
+
+ensure_german_locale() {
+    if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+        as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+        as_root locale-gen >/dev/null
+    fi
+}
+
+configure_and_build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the core and headless tests,
+# the Qt tests, the scenarios on both toolkits, the core and headless tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and the number fuzzer.
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/setup.sh
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+ensure_german_locale
+
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+
+echo "== build"
+configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== tests"
+ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+echo "== sanitizers (core and headless)"
+configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_WITH_QT=OFF -DQUORVEL_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j "$(nproc)" -L 'numbers|calc'
+
+if [ -f tests/numbers/fuzz_notation.cpp ]; then
+    echo "== fuzzing the number notation (60 s)"
+    CXX=clang++-14 configure_and_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WITH_QT=OFF -DQUORVEL_FUZZ=ON
+    corpus=$(mktemp -d)
+    cp tests/numbers/fuzz_corpus/* "$corpus"/
+    build-fuzz/tests/numbers/fuzz_notation -max_total_time=60 -timeout=10 -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
+    rm -rf "$corpus"
+fi
+echo "== all tests passed"

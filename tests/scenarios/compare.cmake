@@ -1,0 +1,18 @@
+# Runs one scenario on one toolkit and compares the transcript with the expected one,
+# byte for byte. Variables: RUNNER, TOOLKIT, SCRIPT, EXPECTED.
+execute_process(
+  COMMAND ${RUNNER} --toolkit ${TOOLKIT} ${SCRIPT}
+  OUTPUT_VARIABLE actual
+  ERROR_VARIABLE errors
+  RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "quorvel-replay exited with ${status}:\n${errors}")
+endif()
+file(READ ${EXPECTED} expected)
+if(NOT actual STREQUAL expected)
+  get_filename_component(name ${SCRIPT} NAME_WE)
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/${name}.${TOOLKIT}.actual)
+  file(WRITE ${out} "${actual}")
+  execute_process(COMMAND diff -u ${EXPECTED} ${out} OUTPUT_VARIABLE d)
+  message(FATAL_ERROR "transcript differs on ${TOOLKIT}:\n${d}")
+endif()
