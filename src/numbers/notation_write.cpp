@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "numbers/notation.h"
 
@@ -71,9 +72,10 @@ int KeptDigits(int exponent, int maxSignificant, int maxDecimals) {
     return byDecimals < maxSignificant ? byDecimals : maxSignificant;
 }
 
-// x rounded half away from zero to at most maxSignificant digits and at most
-// maxDecimals digits after the separator; x is finite.
-Rounded Round(double x, int maxSignificant, int maxDecimals) {
+// x rounded half away from zero (or toward zero when truncate is set) to at most
+// maxSignificant digits and at most maxDecimals digits after the separator; x is
+// finite.
+Rounded Round(double x, int maxSignificant, int maxDecimals, bool truncate = false) {
     Rounded r;
     r.negative = std::signbit(x);
     const double magnitude = std::fabs(x);
@@ -84,7 +86,7 @@ Rounded Round(double x, int maxSignificant, int maxDecimals) {
     int exponent = Expand(magnitude, quick, kQuickDigits, length);
     int keep = KeptDigits(exponent, maxSignificant, maxDecimals);
     if (keep < 0) return r;
-    int tail = CompareTailWithHalf(quick.data(), length, keep);
+    int tail = truncate ? -1 : CompareTailWithHalf(quick.data(), length, keep);
     const char* digits = quick.data();
 
     std::array<char, kExactDigits + 16> exact{};
@@ -114,6 +116,15 @@ Rounded Round(double x, int maxSignificant, int maxDecimals) {
     }
     while (r.count > 0 && r.digits[static_cast<std::size_t>(r.count - 1)] == '0') --r.count;
     return r;
+}
+
+// Whether the rounded value reads back as infinity: beyond the midpoint between the
+// largest double and 2^1024, whose leading digits these are. A text of at most 17
+// digits cannot end on it, so comparing the digits as text decides.
+bool BeyondDoubleRange(const Rounded& r) {
+    constexpr std::string_view kMidpoint = "17976931348623158079372897";
+    if (r.exponent != 308) return r.exponent > 308;
+    return std::string_view(r.digits.data(), static_cast<std::size_t>(r.count)).compare(kMidpoint) > 0;
 }
 
 std::u16string NonFinite(double x) {
@@ -166,7 +177,10 @@ std::u16string FormatExponent(double x, bool twoDigitExponent) {
 
 std::u16string FormatGeneral(double x) {
     if (!std::isfinite(x)) return NonFinite(x);
-    const Rounded r = Round(x, 15, kNoDecimalLimit);
+    Rounded r = Round(x, 15, kNoDecimalLimit);
+    // The few doubles just below the top of the range would round up to 15 digits
+    // beyond it, and the text would read back as infinity: cut them instead.
+    if (BeyondDoubleRange(r)) r = Round(x, 15, kNoDecimalLimit, true);
     if (r.count == 0) return u"0";
     std::u16string out;
     if (r.negative) out += u'-';

@@ -15,6 +15,14 @@
 
 namespace quorvel::ui {
 
+// A modal box as the user saw it. `icon` is "error", "warning", "information",
+// "question" or "none".
+struct BoxSeen {
+    std::u16string title;
+    std::u16string text;
+    std::string icon;
+};
+
 class UserDriver {
 public:
     virtual ~UserDriver() = default;
@@ -42,9 +50,8 @@ public:
     // The close box of a window.
     virtual void CloseWindow(int row) = 0;
 
-    // Each modal box shown from now on is passed here (title, text) before it is
-    // answered.
-    virtual void ObserveBoxes(std::function<void(std::u16string_view, std::u16string_view)> observer) = 0;
+    // Each modal box shown from now on is passed here before it is answered.
+    virtual void ObserveBoxes(std::function<void(const BoxSeen&)> observer) = 0;
 };
 
 }  // namespace quorvel::ui

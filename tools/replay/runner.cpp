@@ -23,8 +23,8 @@ void Expect(const std::vector<Word>& words, std::size_t count, const char* usage
 
 Runner::Runner(ui::Session& session, app::Application& app, std::ostream& out)
     : session_(session), app_(app), out_(out) {
-    session_.Driver().ObserveBoxes([this](std::u16string_view title, std::u16string_view text) {
-        out_ << "box " << Quote(title) << ' ' << Quote(text) << " error\n";
+    session_.Driver().ObserveBoxes([this](const ui::BoxSeen& box) {
+        out_ << "box " << Quote(box.title) << ' ' << Quote(box.text) << ' ' << box.icon << '\n';
     });
 }
 

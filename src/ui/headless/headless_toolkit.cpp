@@ -144,7 +144,8 @@ void HeadlessTimer::Advance(long milliseconds) {
 
 void HeadlessMessages::ShowError(std::u16string_view title, std::u16string_view text) {
     boxes.push_back({std::u16string(title), std::u16string(text)});
-    if (observer) observer(title, text);
+    // Every box of the program is an error box.
+    if (observer) observer(BoxSeen{std::u16string(title), std::u16string(text), "error"});
 }
 
 HeadlessToolkit::HeadlessToolkit() : timer_(*this), canvas_(0, 0) {

@@ -120,7 +120,7 @@ class HeadlessMessages final : public UiMessages {
 public:
     void ShowError(std::u16string_view title, std::u16string_view text) override;
     std::vector<RecordedBox> boxes;
-    std::function<void(std::u16string_view, std::u16string_view)> observer;
+    std::function<void(const BoxSeen&)> observer;
 };
 
 class HeadlessPlatform final : public UiPlatform {
@@ -157,7 +157,7 @@ public:
     bool Tick() override;
     void Move(int row, int x, int y) override;
     void CloseWindow(int row) override;
-    void ObserveBoxes(std::function<void(std::u16string_view, std::u16string_view)> observer) override {
+    void ObserveBoxes(std::function<void(const BoxSeen&)> observer) override {
         messages_.observer = std::move(observer);
     }
 

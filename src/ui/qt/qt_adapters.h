@@ -62,6 +62,9 @@ private:
     EditUndo undo_;
 };
 
+// Sizes a label built from `spec` to its current caption (it only ever grows).
+void FitLabel(QLabel* label, const ControlSpec& spec);
+
 class QtWindow final : public UiWindow {
 public:
     QtWindow(QtToolkit& kit, int row, QWidget* window);

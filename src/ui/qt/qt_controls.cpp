@@ -68,6 +68,7 @@ void QtControl::SetText(std::u16string_view text) {
         button_->update();
     } else if (label_ != nullptr) {
         label_->setText(Displayed(text));
+        if (spec_->kind == ControlKind::Label) FitLabel(label_, *spec_);
     } else if (group_ != nullptr) {
         group_->setTitle(Q(text));
     } else if (spec_->kind == ControlKind::Form) {
@@ -132,6 +133,8 @@ void QtControl::Undo() {
 Rect QtControl::GetGeometry() const {
     if (widget_ == nullptr) return spec_->place;
     if (spec_->kind == ControlKind::Form) return {0, 0, widget_->width(), widget_->height()};
+    // A label's place is the layout's; the widget may be a pixel wider to fit its text.
+    if (spec_->kind == ControlKind::Label) return spec_->place;
     const QRect g = widget_->geometry();
     return {g.x(), g.y(), g.width(), g.height()};
 }

@@ -29,9 +29,15 @@ void QtDriver::AnswerBox() {
     if (box == nullptr || !box->isVisible() || box == answered_) return;
     answered_ = box;
     if (observer_) {
-        const std::u16string title = box->windowTitle().toStdU16String();
-        const std::u16string text = box->text().toStdU16String();
-        observer_(title, text);
+        const char* icon = "none";
+        switch (box->icon()) {
+            case QMessageBox::Critical: icon = "error"; break;
+            case QMessageBox::Warning: icon = "warning"; break;
+            case QMessageBox::Information: icon = "information"; break;
+            case QMessageBox::Question: icon = "question"; break;
+            case QMessageBox::NoIcon: break;
+        }
+        observer_(BoxSeen{box->windowTitle().toStdU16String(), box->text().toStdU16String(), icon});
     }
     QAbstractButton* ok = box->button(QMessageBox::Ok);
     if (ok != nullptr) {

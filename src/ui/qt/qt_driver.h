@@ -30,7 +30,7 @@ public:
     bool Tick() override;
     void Move(int row, int x, int y) override;
     void CloseWindow(int row) override;
-    void ObserveBoxes(std::function<void(std::u16string_view, std::u16string_view)> observer) override {
+    void ObserveBoxes(std::function<void(const BoxSeen&)> observer) override {
         observer_ = std::move(observer);
     }
 
@@ -45,7 +45,7 @@ private:
     QtToolkit* kit_;
     QTimer watcher_;
     QPointer<QMessageBox> answered_;
-    std::function<void(std::u16string_view, std::u16string_view)> observer_;
+    std::function<void(const BoxSeen&)> observer_;
 };
 
 }  // namespace quorvel::ui::qt

@@ -8,7 +8,10 @@
 #include <QGroupBox>
 #include <QIconEngine>
 #include <QLabel>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolTip>
@@ -21,6 +24,20 @@ namespace quorvel::ui::qt {
 namespace {
 
 QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+void FitLabel(QLabel* label, const ControlSpec& spec) {
+    // Labels size themselves to their caption; where this screen's font draws a pixel
+    // wider than the design, the label grows rather than clip its last letter.
+    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+    const Rect& p = spec.place;
+    const int width = std::max(p.w, needed);
+    const int x = spec.align == Align::Center ? p.x - (width - p.w) / 2 : spec.align == Align::Right ? p.x - (width - p.w) : p.x;
+    label->setGeometry(x, p.y, width, p.h);
+}
+
+namespace {
 
 QFont MakeFont(const FontSpec& spec) {
     QFont f(Q(spec.family));
@@ -58,6 +75,29 @@ public:
 private:
     Glyph glyph_;
 };
+
+// Check boxes and radio buttons with the indicator and gap of the layout's design, so
+// "DEG" and "RAD" fit their 40 x 12 pixels.
+class CompactIndicatorStyle final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        switch (metric) {
+            case PM_ExclusiveIndicatorWidth:
+            case PM_ExclusiveIndicatorHeight: return 11;
+            case PM_IndicatorWidth:
+            case PM_IndicatorHeight: return 13;
+            case PM_RadioButtonLabelSpacing:
+            case PM_CheckBoxLabelSpacing: return 4;
+            default: return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+
+QStyle* CompactStyle() {
+    static QPointer<QStyle> style;
+    if (style.isNull()) style = new CompactIndicatorStyle;
+    return style;
+}
 
 void ApplyPalette(QWidget* w, QPalette::ColorRole role, Color color) {
     if (color == kParentColor) return;
@@ -173,12 +213,14 @@ void QtToolkit::Build() {
             }
             case ControlKind::CheckBox: {
                 auto* c = new QCheckBox(Q(s.text), parent);
+                c->setStyle(CompactStyle());
                 c->setChecked(s.Has(kChecked));
                 w = c;
                 break;
             }
             case ControlKind::RadioButton: {
                 auto* r = new QRadioButton(Q(s.text), parent);
+                r->setStyle(CompactStyle());
                 r->setChecked(s.Has(kChecked));
                 w = r;
                 break;
@@ -198,6 +240,7 @@ void QtToolkit::Build() {
             w->setObjectName(QString::fromLatin1(s.name.data(), static_cast<qsizetype>(s.name.size())));
             if (s.kind != ControlKind::Form) w->setGeometry(s.place.x, s.place.y, s.place.w, s.place.h);
             w->setFont(MakeFont(s.font));
+            if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && s.kind == ControlKind::Label) FitLabel(l, s);
             if (!s.hint.empty()) w->setToolTip(Q(s.hint));
             if (s.Has(kHidden)) w->setVisible(false);
             if (s.Has(kDisabled)) w->setEnabled(false);

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+#include "ui/qt/qt_toolkit.h"
+
+// The widgets as the table builds them: place, state, fonts, and captions that fit.
+
+namespace quorvel::test {
+namespace {
+
+using ui::ControlKind;
+
+class QtWidgets : public ::testing::Test {
+protected:
+    ui::qt::QtToolkit kit{ui::qt::QtOptions{true}};
+    QWidget* W(std::string_view name) { return kit.Widget(ui::IndexOf(name)); }
+};
+
+std::string Name(const ui::ControlSpec& s) { return std::string(s.name); }
+
+TEST_F(QtWidgets, EveryControlSitsAtItsPlace) {
+    for (const ui::ControlSpec& s : ui::Layout()) {
+        SCOPED_TRACE(Name(s));
+        QWidget* w = kit.Widget(ui::IndexOf(s.name));
+        if (s.kind == ControlKind::Timer) {
+            EXPECT_EQ(w, nullptr);
+            continue;
+        }
+        ASSERT_NE(w, nullptr);
+        if (s.kind == ControlKind::Form) {
+            EXPECT_EQ(w->size(), QSize(s.place.w, s.place.h));
+            EXPECT_TRUE(w->isWindow());
+            continue;
+        }
+        if (s.kind == ControlKind::Label) {
+            // Labels fit their caption: they may grow, by a pixel or two where this
+            // screen's font is a shade wider, but never move their anchor or shrink.
+            EXPECT_GE(w->width(), s.place.w);
+            EXPECT_LE(w->width(), s.place.w + 2);
+            EXPECT_EQ(w->y(), s.place.y);
+            EXPECT_EQ(w->height(), s.place.h);
+        } else {
+            EXPECT_EQ(w->geometry(), QRect(s.place.x, s.place.y, s.place.w, s.place.h));
+        }
+        EXPECT_EQ(w->parentWidget(), kit.Widget(ui::IndexOf(s.parent)));
+        EXPECT_EQ(w->isHidden(), s.Has(ui::kHidden));
+        EXPECT_EQ(w->isEnabled(), !s.Has(ui::kDisabled));
+    }
+}
+
+TEST_F(QtWidgets, MainWindowCannotBeResizedOrMaximised) {
+    QWidget* form1 = W("Form1");
+    EXPECT_EQ(form1->minimumSize(), QSize(961, 417));
+    EXPECT_EQ(form1->maximumSize(), QSize(961, 417));
+    EXPECT_FALSE(form1->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(form1->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(form1->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QWidget* form2 = W("Form2");
+    EXPECT_NE(form2->minimumSize(), form2->maximumSize()) << "the constants window keeps a normal frame";
+}
+
+TEST_F(QtWidgets, FontsResolveToMetricCompatibleFamilies) {
+    // Arial and Tahoma are requested by name; the installed metric-compatible fonts
+    // must answer, or every caption width of the layout is off.
+    for (const ui::ControlSpec& s : ui::Layout()) {
+        QWidget* w = kit.Widget(ui::IndexOf(s.name));
+        if (w == nullptr || s.kind == ControlKind::Form) continue;
+        SCOPED_TRACE(Name(s));
+        const QFontInfo info(w->font());
+        EXPECT_EQ(info.pixelSize(), s.font.pixelSize);
+        EXPECT_EQ(info.bold(), s.font.bold);
+        const QString family = info.family();
+        if (s.font.family == u"Arial") {
+            EXPECT_TRUE(family == QLatin1String("Arial") || family == QLatin1String("Liberation Sans")) << family.toStdString();
+        } else {
+            EXPECT_EQ(family, QLatin1String("Tahoma"));
+        }
+    }
+}
+
+// The width a caption needs in its control, beyond the text itself.
+int Chrome(QWidget* w) {
+    if (qobject_cast<QCheckBox*>(w) != nullptr) {
+        return w->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) +
+               w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w);
+    }
+    if (qobject_cast<QRadioButton*>(w) != nullptr) {
+        return w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w) +
+               w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w);
+    }
+    if (auto* b = qobject_cast<QPushButton*>(w); b != nullptr && !b->icon().isNull()) return b->iconSize().width() + 12;
+    if (qobject_cast<QAbstractButton*>(w) != nullptr) return 4;
+    if (qobject_cast<QGroupBox*>(w) != nullptr) return 12;
+    return 0;
+}
+
+TEST_F(QtWidgets, NoCaptionIsClipped) {
+    for (const ui::ControlSpec& s : ui::Layout()) {
+        QWidget* w = kit.Widget(ui::IndexOf(s.name));
+        if (w == nullptr || s.kind == ControlKind::Form || s.kind == ControlKind::Edit) continue;
+        QString caption = QString::fromStdU16String(kit.Control(ui::IndexOf(s.name)).GetText());
+        if (caption.isEmpty()) continue;
+        SCOPED_TRACE(Name(s) + " \"" + caption.toStdString() + "\"");
+        const QFontMetrics fm(w->font());
+        int widest = 0;
+        for (const QString& line : caption.split(QStringLiteral("\r\n"))) widest = std::max(widest, fm.horizontalAdvance(line));
+        EXPECT_LE(widest + Chrome(w), w->width());
+        const int lines = static_cast<int>(caption.count(QStringLiteral("\r\n"))) + 1;
+        if (s.kind != ControlKind::GroupBox) {
+            EXPECT_LE(fm.height() * lines - fm.descent(), w->height());
+        }
+    }
+}
+
+TEST_F(QtWidgets, ConversionCaptionsFitOnceShown) {
+    // The two conversion buttons get longer captions when the window first shows.
+    kit.Control(ui::IndexOf("SB_Z1parZ2ser")).SetText(u"Z1 parallel -> Z3 seriell");
+    kit.Control(ui::IndexOf("SB_Z1serZ2par")).SetText(u"Z1 seriell -> Z3 parallel");
+    for (const char* name : {"SB_Z1parZ2ser", "SB_Z1serZ2par"}) {
+        QWidget* w = W(name);
+        auto* b = dynamic_cast<QAbstractButton*>(w);
+        ASSERT_NE(b, nullptr);
+        EXPECT_LE(QFontMetrics(w->font()).horizontalAdvance(b->text()) + 4, w->width()) << name;
+    }
+}
+
+TEST_F(QtWidgets, EditsAreFlatAlignedAndReadOnlyAsTheLayoutSays) {
+    for (const ui::ControlSpec& s : ui::Layout()) {
+        if (s.kind != ControlKind::Edit) continue;
+        SCOPED_TRACE(Name(s));
+        auto* e = qobject_cast<QLineEdit*>(kit.Widget(ui::IndexOf(s.name)));
+        ASSERT_NE(e, nullptr);
+        EXPECT_FALSE(e->hasFrame());
+        EXPECT_EQ(e->isReadOnly(), s.Has(ui::kReadOnly));
+        const Qt::Alignment h = e->alignment() & Qt::AlignHorizontal_Mask;
+        EXPECT_EQ(h, s.align == ui::Align::Right ? Qt::AlignRight : s.align == ui::Align::Center ? Qt::AlignHCenter : Qt::AlignLeft);
+    }
+    EXPECT_EQ(qobject_cast<QLineEdit*>(W("Z3_E_ABS"))->placeholderText(), QStringLiteral("0"));
+}
+
+TEST_F(QtWidgets, TabOrderFollowsTheLayout) {
+    // Within Panel1 the edits come first, then the checked radio button, then the
+    // reactance check box; speed buttons are skipped.
+    const char* chain[] = {"Z1_E_Real", "Z1_E_Imaginaer", "Z1_E_ABS", "Z1_E_Phi_Rad", "Z1_RB_Phi_Rad", "Z1_CB_X", "Z1_E_XL_XC"};
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
+        SCOPED_TRACE(chain[i]);
+        QWidget* next = W(chain[i])->nextInFocusChain();
+        while (next != nullptr && next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
+        EXPECT_EQ(next, W(chain[i + 1]));
+    }
+    EXPECT_EQ(W("SB_Addition")->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(W("Label8")->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(QtWidgets, GlyphsAreDrawn) {
+    for (const ui::ControlSpec& s : ui::Layout()) {
+        if (s.glyph == ui::Glyph::None || s.kind != ControlKind::SpeedButton) continue;
+        SCOPED_TRACE(Name(s));
+        const QImage image = kit.Widget(ui::IndexOf(s.name))->grab().toImage();
+        int ink = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) ink += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+        }
+        EXPECT_GE(ink, 6) << "a glyph needs dark pixels";
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::test
