@@ -2,6 +2,30 @@
 
 namespace quorvel::calc {
 
+namespace {
+
+// Blanks and control characters at either end go; those inside stay.
+std::u16string_view Trimmed(std::u16string_view text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && text[first] <= u' ') ++first;
+    while (last > first && text[last - 1] <= u' ') --last;
+    return text.substr(first, last - first);
+}
+
+}  // namespace
+
+void TForm1::EingabenFormatierungen() {
+    for (ui::UiControl* field : {&Z1_E_Real, &Z1_E_Imaginaer, &Z1_E_ABS, &Z1_E_Phi_Rad, &Z1_E_Phi_Deg, &Z1_E_XL_XC, &Z1_E_F,
+                                 &Z2_E_Real, &Z2_E_Imaginaer, &Z2_E_ABS, &Z2_E_Phi_Rad, &Z2_E_Phi_Deg, &Z2_E_XL_XC, &Z2_E_F,
+                                 &Z3_E_F}) {
+        const std::u16string text = field->GetText();
+        const std::u16string_view trimmed = Trimmed(text);
+        // Writing the same text raises nothing, so untouched fields run no handling.
+        if (trimmed.size() != text.size()) field->SetText(trimmed);
+    }
+}
+
 void TForm1::Z1_E_RealChange() {}
 void TForm1::Z1_E_ImaginaerChange() {}
 void TForm1::Z1_E_ImaginaerClick() {}

@@ -60,6 +60,11 @@ public:
     void Z2_E_ImaginaerKeyPress(char16_t key);
     void Z2_E_ImaginaerClick();
 
+    // Trims the texts of the fifteen entry fields; a changed text runs the field's
+    // change handling inside the write. A failure there ends the trimming at that
+    // field and goes on to the caller.
+    void EingabenFormatierungen();
+
     // Polar entry and the angle unit buttons.
     void Z1_E_ABSKeyPress(char16_t key);
     void Z1_E_Phi_DegKeyPress(char16_t key);
