@@ -128,6 +128,7 @@ public:
 
     // Phasor diagram.
     void Zeigerdiagramm_malen();
+    void ZeichnePfeil(ui::UiCanvas& PB, ui::Point P1, ui::Point P2);
     void PB_GaussPaint();
     void CB_ZeigerdiagrammClick();
 

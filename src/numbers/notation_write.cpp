@@ -4,8 +4,9 @@
 // digits come from std::to_chars, which is independent of the locale and rounds to
 // nearest on the exact value: with 40 digits beyond the first, the digits after the
 // rounding position already decide the direction unless they read exactly 5000...;
-// only then (a tie or a value within 1e-40 of one) is the exact expansion of the
-// double written out, which never has more than 767 significant digits.
+// only then (a tie, or a value agreeing with one for 40 digits) is the exact
+// expansion of the double written out, which never has more than 767 significant
+// digits.
 
 #include <array>
 #include <charconv>

@@ -92,7 +92,7 @@ void RecordingCanvas::TextOut(int x, int y, std::u16string_view text) {
     if (target_ != nullptr) target_->TextOut(x, y, text);
 }
 
-std::vector<DrawnPhasor> RecordingCanvas::Phasors() const {
+std::vector<DrawnPhasor> RecordingCanvas::Phasors(Point origin) const {
     std::vector<DrawnPhasor> out;
     int width = startPenWidth_;
     Color color = startPenColor_;
@@ -104,7 +104,7 @@ std::vector<DrawnPhasor> RecordingCanvas::Phasors() const {
             case CanvasOp::Kind::MoveTo: current = {op.args[0], op.args[1]}; break;
             case CanvasOp::Kind::LineTo: {
                 const Point to{op.args[0], op.args[1]};
-                if (width == 2) out.push_back({current, to, color});
+                if (width == 2 && current == origin) out.push_back({current, to, color});
                 current = to;
                 break;
             }

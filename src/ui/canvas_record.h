@@ -48,8 +48,9 @@ public:
     void TextOut(int x, int y, std::u16string_view text) override;
 
     [[nodiscard]] const std::vector<CanvasOp>& Operations() const { return ops_; }
-    // The segments of the latest picture drawn with a two-pixel pen, in drawing order.
-    [[nodiscard]] std::vector<DrawnPhasor> Phasors() const;
+    // The segments of the latest picture that start at `origin` and are drawn with a
+    // two-pixel pen, in drawing order.
+    [[nodiscard]] std::vector<DrawnPhasor> Phasors(Point origin) const;
     // One line per operation, for tests and the scenario runner.
     [[nodiscard]] std::vector<std::string> Describe() const;
 

@@ -63,15 +63,20 @@ std::u16string FromUtf8(const std::uint8_t* data, std::size_t size) {
 // The standard library's correctly rounded double for a text of this notation; false
 // where it cannot tell (beyond the double range, or not a plain number).
 bool NearestDouble(std::u16string_view text, double& value) {
-    std::string ascii;
+    // A leading "0" lets the reader take ",5" as well.
+    std::string ascii = "0";
+    bool negative = false;
+    bool inMantissa = false;
     for (const char16_t c : text) {
         if (c == u' ' || c == u'+') continue;
         if (c > 0x7F) return false;
+        if (c == u'-' && !inMantissa) {
+            negative = true;
+            continue;
+        }
+        inMantissa = true;
         ascii += c == u',' ? '.' : static_cast<char>(c);
     }
-    if (!ascii.empty() && ascii[0] == '-') ascii.erase(0, 1);
-    const bool negative = text.find(u'-') < text.find_first_of(u"0123456789,");
-    if (ascii.empty() || ascii[0] == '.') ascii.insert(0, "0");
     const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size()) return false;
     if (negative) value = -value;

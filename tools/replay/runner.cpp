@@ -3,6 +3,7 @@
 #include <istream>
 #include <ostream>
 
+#include "diagram/phasor_geometry.h"
 #include "ui/text.h"
 
 namespace quorvel::replay {
@@ -234,13 +235,19 @@ void Runner::Dump() {
 }
 
 void Runner::PrintDiagram() {
-    const auto phasors = session_.Recording().Phasors();
+    const ui::RecordingCanvas& canvas = session_.Recording();
+    const diagram::Geometry g = diagram::GeometryFor(canvas.Width(), canvas.Height());
+    const auto phasors = canvas.Phasors({g.Nullpunkt_X, g.Nullpunkt_Y});
     if (phasors.empty()) {
         out_ << "diagram none\n";
         return;
     }
     for (const ui::DrawnPhasor& p : phasors) {
-        const char* name = p.color == ui::clRed ? "Z1" : p.color == ui::clGreen ? "Z2" : p.color == ui::clBlue ? "Z3" : "Z";
+        // Each value has its colour; a phasor covering an earlier one has its own.
+        const char* name = p.color == ui::clRed                                ? "Z1"
+                           : p.color == ui::clGreen || p.color == ui::clFuchsia ? "Z2"
+                           : p.color == ui::clBlue || p.color == ui::clYellow   ? "Z3"
+                                                                                : "?";
         out_ << "diagram " << name << " (" << p.to.x << ", " << p.to.y << ") " << ui::ColorName(p.color) << '\n';
     }
 }
