@@ -35,8 +35,7 @@ TEST(PhasorTip, WorkedValues) {
 }
 
 TEST(PhasorTip, AnglesBeyondTheIntegerRangeKeepTheirDirection) {
-    // 3600000000 = 10000000 full turns; 1e12 + 30 degrees lies 30 degrees past a turn
-    // plus 1e12 mod 360 = 160.
+    // 3600000000 degrees are 10000000 full turns.
     const auto far = diagram::EndPosition(3600000000.0L + 30, 80);
     const auto near = diagram::EndPosition(30, 80);
     ASSERT_TRUE(far && near);
