@@ -1,4 +1,8 @@
+#include <optional>
+
+#include "calc/display_rules.h"
 #include "calc/form1.h"
+#include "numbers/notation.h"
 
 namespace quorvel::calc {
 
@@ -26,27 +30,211 @@ void TForm1::EingabenFormatierungen() {
     }
 }
 
-void TForm1::Z1_E_RealChange() {}
-void TForm1::Z1_E_ImaginaerChange() {}
-void TForm1::Z1_E_ImaginaerClick() {}
-void TForm1::Z2_E_RealChange() {}
-void TForm1::Z2_E_ImaginaerChange() {}
-void TForm1::Z2_E_ImaginaerClick() {}
-void TForm1::Z1_RB_Phi_DegClick() {}
-void TForm1::Z1_RB_Phi_RadClick() {}
-void TForm1::Z2_RB_Phi_DegClick() {}
-void TForm1::Z2_RB_Phi_RadClick() {}
-void TForm1::Z3_RB_Phi_DegClick() {}
-void TForm1::Z3_RB_Phi_RadClick() {}
-void TForm1::Z1_E_RealKeyPress(char16_t /*key*/) {}
-void TForm1::Z1_E_ImaginaerKeyPress(char16_t /*key*/) {}
-void TForm1::Z2_E_RealKeyPress(char16_t /*key*/) {}
-void TForm1::Z2_E_ImaginaerKeyPress(char16_t /*key*/) {}
-void TForm1::Z1_E_ABSKeyPress(char16_t /*key*/) {}
-void TForm1::Z1_E_Phi_DegKeyPress(char16_t /*key*/) {}
-void TForm1::Z1_E_Phi_RadKeyPress(char16_t /*key*/) {}
-void TForm1::Z2_E_ABSKeyPress(char16_t /*key*/) {}
-void TForm1::Z2_E_Phi_DegKeyPress(char16_t /*key*/) {}
-void TForm1::Z2_E_Phi_RadKeyPress(char16_t /*key*/) {}
+namespace {
+
+constexpr char16_t kEnter = 13;
+constexpr std::u16string_view kInvalid = u"Die eingegebene Zahl ist ungültig";
+constexpr std::u16string_view kInvalidStop = u"Die eingegebene Zahl ist ungültig.";
+
+// The part a rectangular text stands for while it is typed: empty and a lone "-"
+// stand for 0, so a negative number can be typed from its sign on.
+double TypedPart(const std::u16string& text) {
+    if (text.empty() || text == u"-") return 0;
+    return Zahleneingabe(text);
+}
+
+// An entry field at Enter: an empty field becomes "0", anything else is read.
+double EnteredNumber(ui::UiControl& field) {
+    const std::u16string text = field.GetText();
+    if (!text.empty()) return Zahleneingabe(text);
+    field.SetText(u"0");
+    return 0;
+}
+
+}  // namespace
+
+void TForm1::Z1_E_RealChange() {
+    Z1.SetReal(TypedPart(Z1_E_Real.GetText()));
+    Z3_L_Rechnung.SetVisible(false);
+}
+
+void TForm1::Z1_E_ImaginaerChange() {
+    Z1.SetImaginary(TypedPart(Z1_E_Imaginaer.GetText()));
+    Z3_L_Rechnung.SetVisible(false);
+}
+
+void TForm1::Z2_E_RealChange() {
+    Z2.SetReal(TypedPart(Z2_E_Real.GetText()));
+    Z3_L_Rechnung.SetVisible(false);
+}
+
+void TForm1::Z2_E_ImaginaerChange() {
+    Z2.SetImaginary(TypedPart(Z2_E_Imaginaer.GetText()));
+    Z3_L_Rechnung.SetVisible(false);
+}
+
+bool TForm1::EnterRectangular(ComplexValue& value, ui::UiControl& real, ui::UiControl& imaginary,
+                              std::u16string_view message) {
+    try {
+        value.SetReal(EnteredNumber(real));
+        value.SetImaginary(EnteredNumber(imaginary));
+    } catch (...) {
+        MessageDlgPosHelp(message);
+        real.Undo();
+        imaginary.Undo();
+        return false;
+    }
+    EingabenFormatierungen();
+    return true;
+}
+
+void TForm1::Z1_E_RealKeyPress(char16_t key) {
+    if (key != kEnter || !EnterRectangular(Z1, Z1_E_Real, Z1_E_Imaginaer, kInvalidStop)) return;
+    Z1_Polar_anzeigen();
+    Zeigerdiagramm_malen();
+}
+
+void TForm1::Z1_E_ImaginaerKeyPress(char16_t key) {
+    if (key != kEnter || !EnterRectangular(Z1, Z1_E_Real, Z1_E_Imaginaer, kInvalid)) return;
+    Z1_Polar_anzeigen();
+    Zeigerdiagramm_malen();
+}
+
+void TForm1::Z2_E_RealKeyPress(char16_t key) {
+    if (key != kEnter || !EnterRectangular(Z2, Z2_E_Real, Z2_E_Imaginaer, kInvalid)) return;
+    Z2_Polar_anzeigen();
+    Zeigerdiagramm_malen();
+}
+
+void TForm1::Z2_E_ImaginaerKeyPress(char16_t key) {
+    if (key != kEnter || !EnterRectangular(Z2, Z2_E_Real, Z2_E_Imaginaer, kInvalid)) return;
+    Z2_Polar_anzeigen();
+    Zeigerdiagramm_malen();
+}
+
+void TForm1::Z1_E_ImaginaerClick() {
+    // A lone "0" makes way for typing; 0,0 or 0,500000 stay.
+    if (Z1_E_Imaginaer.GetText() == u"0") Z1_E_Imaginaer.SetText(u"");
+}
+
+void TForm1::Z2_E_ImaginaerClick() {
+    if (Z2_E_Imaginaer.GetText() == u"0") Z2_E_Imaginaer.SetText(u"");
+}
+
+std::optional<TForm1::PolarInput> TForm1::ReadPolar(ui::UiControl& abs, ui::UiControl& angle, ui::UiControl& rad,
+                                                    ui::UiControl& deg, std::u16string_view message) {
+    try {
+        PolarInput in{};
+        in.magnitude = EnteredNumber(abs);
+        in.angle = EnteredNumber(angle);
+        return in;
+    } catch (...) {
+        MessageDlgPosHelp(message);
+        abs.Undo();
+        rad.Undo();
+        deg.Undo();
+        return std::nullopt;
+    }
+}
+
+void TForm1::Z1_E_ABSKeyPress(char16_t key) {
+    if (key != kEnter) return;
+    // The angle comes from the radian field, whichever angle field is shown.
+    const auto in = ReadPolar(Z1_E_ABS, Z1_E_Phi_Rad, Z1_E_Phi_Rad, Z1_E_Phi_Deg, kInvalid);
+    if (!in) return;
+    EingabenFormatierungen();
+    Z1 = ComplexValue::FromPolar(in->magnitude, in->angle);
+    Z1_Koordinaten_anzeigen();
+    Zeigerdiagramm_malen();
+}
+
+void TForm1::Z2_E_ABSKeyPress(char16_t key) {
+    if (key != kEnter) return;
+    const auto in = ReadPolar(Z2_E_ABS, Z2_E_Phi_Rad, Z2_E_Phi_Rad, Z2_E_Phi_Deg, kInvalid);
+    if (!in) return;
+    EingabenFormatierungen();
+    Z2 = ComplexValue::FromPolar(in->magnitude, in->angle);
+    Z2_Koordinaten_anzeigen();
+    Zeigerdiagramm_malen();
+}
+
+void TForm1::Z1_E_Phi_DegKeyPress(char16_t key) {
+    if (key != kEnter) return;
+    const auto in = ReadPolar(Z1_E_ABS, Z1_E_Phi_Deg, Z1_E_Phi_Rad, Z1_E_Phi_Deg, kInvalidStop);
+    if (!in) return;
+    EingabenFormatierungen();
+    const double phi = DegToRad(in->angle);
+    // The converted angle gets no zero test: 0 is written 0,000000E+00.
+    Z1_E_Phi_Rad.SetText(FieldText(phi, FormRule::OneSided, Exponent::TwoDigit, ZeroTest::None));
+    Z1 = ComplexValue::FromPolar(in->magnitude, phi);
+    Z1_Koordinaten_anzeigen();
+    Zeigerdiagramm_malen();
+}
+
+void TForm1::Z2_E_Phi_DegKeyPress(char16_t key) {
+    if (key != kEnter) return;
+    const auto in = ReadPolar(Z2_E_ABS, Z2_E_Phi_Deg, Z2_E_Phi_Rad, Z2_E_Phi_Deg, kInvalidStop);
+    if (!in) return;
+    EingabenFormatierungen();
+    const double phi = DegToRad(in->angle);
+    Z2_E_Phi_Rad.SetText(FieldText(phi, FormRule::OneSided, Exponent::TwoDigit, ZeroTest::None));
+    Z2 = ComplexValue::FromPolar(in->magnitude, phi);
+    Z2_Koordinaten_anzeigen();
+    Zeigerdiagramm_malen();
+}
+
+void TForm1::Z1_E_Phi_RadKeyPress(char16_t key) {
+    if (key != kEnter) return;
+    const auto in = ReadPolar(Z1_E_ABS, Z1_E_Phi_Rad, Z1_E_Phi_Rad, Z1_E_Phi_Deg, kInvalidStop);
+    if (!in) return;
+    EingabenFormatierungen();
+    Z1_E_Phi_Deg.SetText(FieldText(RadToDeg(in->angle), FormRule::OneSided, Exponent::TwoDigit, ZeroTest::None));
+    // The value takes the angle as read, not the converted one.
+    Z1 = ComplexValue::FromPolar(in->magnitude, in->angle);
+    Z1_Koordinaten_anzeigen();
+    Zeigerdiagramm_malen();
+}
+
+void TForm1::Z2_E_Phi_RadKeyPress(char16_t key) {
+    if (key != kEnter) return;
+    const auto in = ReadPolar(Z2_E_ABS, Z2_E_Phi_Rad, Z2_E_Phi_Rad, Z2_E_Phi_Deg, kInvalid);
+    if (!in) return;
+    EingabenFormatierungen();
+    Z2_E_Phi_Deg.SetText(FieldText(RadToDeg(in->angle), FormRule::OneSided, Exponent::TwoDigit, ZeroTest::None));
+    Z2 = ComplexValue::FromPolar(in->magnitude, in->angle);
+    Z2_Koordinaten_anzeigen();
+    Zeigerdiagramm_malen();
+}
+
+// The angle unit buttons only choose which of the two current angle fields is seen.
+void TForm1::Z1_RB_Phi_DegClick() {
+    Z1_E_Phi_Rad.SetVisible(false);
+    Z1_E_Phi_Deg.SetVisible(true);
+}
+
+void TForm1::Z1_RB_Phi_RadClick() {
+    Z1_E_Phi_Deg.SetVisible(false);
+    Z1_E_Phi_Rad.SetVisible(true);
+}
+
+void TForm1::Z2_RB_Phi_DegClick() {
+    Z2_E_Phi_Rad.SetVisible(false);
+    Z2_E_Phi_Deg.SetVisible(true);
+}
+
+void TForm1::Z2_RB_Phi_RadClick() {
+    Z2_E_Phi_Deg.SetVisible(false);
+    Z2_E_Phi_Rad.SetVisible(true);
+}
+
+void TForm1::Z3_RB_Phi_DegClick() {
+    Z3_E_Phi_Rad.SetVisible(false);
+    Z3_E_Phi_Deg.SetVisible(true);
+}
+
+void TForm1::Z3_RB_Phi_RadClick() {
+    Z3_E_Phi_Deg.SetVisible(false);
+    Z3_E_Phi_Rad.SetVisible(true);
+}
 
 }  // namespace quorvel::calc

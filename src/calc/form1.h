@@ -6,6 +6,7 @@
 // values, diagram, shell).
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -78,6 +79,18 @@ public:
     void Z2_RB_Phi_RadClick();
     void Z3_RB_Phi_DegClick();
     void Z3_RB_Phi_RadClick();
+
+    // Value displays: write a value into its fields by the rule of each method and
+    // field. Writing a rectangular field of Z1 or Z2 runs its change handling, so the
+    // value ends up holding the numbers shown.
+    void Z1_Koordinaten_anzeigen();
+    void Z2_Koordinaten_anzeigen();
+    void Z1_Polar_anzeigen();
+    void Z2_Polar_anzeigen();
+    void Z1_Ergebnis_anzeigen();
+    void Z2_Ergebnis_anzeigen();
+    void Z3_Ergebnis_anzeigen();
+    void Ergebnis_Z3_anzeigen();
 
     // Two-operand and network operations.
     void SB_AdditionClick();
@@ -162,6 +175,21 @@ public:
     static std::span<const Handler> Handlers();
 
 private:
+    struct PolarInput {
+        double magnitude;
+        double angle;
+    };
+    // The four arithmetic buttons: the zero guard, the operation, the formula label and
+    // the display.
+    void Arithmetic(ComplexValue (*op)(const ComplexValue&, const ComplexValue&), std::u16string_view formula);
+    // Enter in a rectangular field: reads and stores both parts and trims the entry
+    // fields; on an unreadable text shows `message`, undoes both fields, and says no.
+    bool EnterRectangular(ComplexValue& value, ui::UiControl& real, ui::UiControl& imaginary, std::u16string_view message);
+    // Enter in a polar field: the magnitude and the angle of `angle`; on an unreadable
+    // text shows `message`, undoes the three polar fields, and gives nothing.
+    std::optional<PolarInput> ReadPolar(ui::UiControl& abs, ui::UiControl& angle, ui::UiControl& rad, ui::UiControl& deg,
+                                        std::u16string_view message);
+
     ui::UiMessages& messages_;
     ui::UiPlatform& platform_;
 };
