@@ -23,7 +23,8 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 if [ -f tests/numbers/fuzz_notation.cpp ]; then
     echo "== fuzzing the number notation (60 s)"
-    CXX=clang++-14 configure_and_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WITH_QT=OFF -DQUORVEL_FUZZ=ON
+    CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WITH_QT=OFF -DQUORVEL_FUZZ=ON >/dev/null
+    cmake --build build-fuzz --target fuzz_notation
     corpus=$(mktemp -d)
     cp tests/numbers/fuzz_corpus/* "$corpus"/
     build-fuzz/tests/numbers/fuzz_notation -max_total_time=60 -timeout=10 -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
