@@ -58,11 +58,9 @@ std::array<ui::Point, 3> ArrowHead(ui::Point P1, ui::Point P2) {
         Alpha = -AlphaZ;
     } else if (dx == 0 && dy < 0) {
         Alpha = 90;
-    } else if (dx < 0 && dy < 0) {
-        Alpha = 180 - AlphaZ;
     } else if (dx < 0 && dy == 0) {
         Alpha = 180;
-    } else if (dx < 0 && dy > 0) {
+    } else if (dx < 0) {  // above or below the axis: atan already carries the sign
         Alpha = 180 - AlphaZ;
     } else if (dx == 0 && dy > 0) {
         Alpha = 270;

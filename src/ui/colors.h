@@ -36,7 +36,7 @@ constexpr bool IsSystemColor(Color c) { return (c & kSystemColor) != 0; }
 constexpr Color Resolve(Color c) {
     switch (c) {
         case clWindow: return clWhite;
-        case clBtnFace: return Rgb(240, 240, 240);
+        case clBtnFace:
         case clMenu: return Rgb(240, 240, 240);
         default: return c;
     }

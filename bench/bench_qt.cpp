@@ -1,0 +1,126 @@
+// Time of whole events on the real widgets (offscreen): one typed character, Enter in
+// a rectangular field, a click on "Z1||Z2", and one whole diagram picture beside a
+// bare fill of the same image. Each timed event includes the processing of the
+// repaints it causes.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <cstdlib>
+
+#include "app/application.h"
+#include "ui/qt/qt_driver.h"
+#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/widgets.h"
+
+namespace {
+
+using quorvel::ui::IndexOf;
+
+struct Calculator {
+    quorvel::ui::qt::QtToolkit kit{quorvel::ui::qt::QtOptions{true}};
+    quorvel::app::Application app{kit, u"quorvel"};
+    Calculator() {
+        app.Start();
+        Settle();
+        Set("Z1_E_Real", u"100");
+        Set("Z1_E_Imaginaer", u"50");
+        Set("Z2_E_Real", u"4,7k");
+        QTest::keyClick(W("Z1_E_Real"), Qt::Key_Return);
+        QTest::keyClick(W("Z2_E_Real"), Qt::Key_Return);
+        Settle();
+    }
+    QWidget* W(const char* name) { return kit.Widget(IndexOf(name)); }
+    void Set(const char* name, std::u16string_view text) { kit.Control(IndexOf(name)).SetText(text); }
+    static void Settle() { QCoreApplication::processEvents(); }
+};
+
+void TypeCharacter(benchmark::State& state) {
+    Calculator c;
+    QWidget* edit = c.W("Z1_E_Real");
+    edit->setFocus();
+    int typed = 0;
+    for (auto _ : state) {
+        QTest::keyClick(edit, Qt::Key_5, Qt::NoModifier);
+        Calculator::Settle();
+        if (++typed == 8) {
+            state.PauseTiming();
+            c.Set("Z1_E_Real", u"1");
+            typed = 0;
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(TypeCharacter);
+
+// The same keystroke without the repaint it schedules: the key and change handling.
+void TypeCharacterHandlingOnly(benchmark::State& state) {
+    Calculator c;
+    QWidget* edit = c.W("Z1_E_Real");
+    edit->setFocus();
+    int typed = 0;
+    for (auto _ : state) {
+        QTest::keyClick(edit, Qt::Key_5, Qt::NoModifier);
+        if (++typed == 8) {
+            state.PauseTiming();
+            c.Set("Z1_E_Real", u"1");
+            Calculator::Settle();
+            typed = 0;
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(TypeCharacterHandlingOnly);
+
+void EnterInRealField(benchmark::State& state) {
+    Calculator c;
+    QWidget* edit = c.W("Z1_E_Real");
+    for (auto _ : state) {
+        QTest::keyClick(edit, Qt::Key_Return);
+        Calculator::Settle();
+    }
+}
+BENCHMARK(EnterInRealField);
+
+void ClickParallel(benchmark::State& state) {
+    Calculator c;
+    QWidget* button = c.W("SB_Z1parallelZ2");
+    for (auto _ : state) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        Calculator::Settle();
+    }
+}
+BENCHMARK(ClickParallel);
+
+void WholePicture(benchmark::State& state) {
+    Calculator c;
+    c.Set("Z1_E_Phi_Deg", u"26,565050");
+    c.Set("Z2_E_Phi_Deg", u"-45");
+    c.Set("Z3_E_Phi_Deg", u"90");
+    for (auto _ : state) c.app.Form1().Zeigerdiagramm_malen();
+}
+BENCHMARK(WholePicture);
+
+void BareFillOfTheImage(benchmark::State& state) {
+    Calculator c;
+    auto* box = dynamic_cast<quorvel::ui::qt::PaintBoxWidget*>(c.W("PB_Gauss"));
+    for (auto _ : state) {
+        QPainter p(&box->Image());
+        p.fillRect(box->Image().rect(), Qt::white);
+    }
+}
+BENCHMARK(BareFillOfTheImage);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
