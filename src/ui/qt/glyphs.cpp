@@ -1,10 +1,11 @@
 #include <QPainter>
-#include <QPainterPath>
+#include <cmath>
 
 #include "ui/qt/widgets.h"
 
-// The symbols of the speed buttons and the constant buttons, composed of outline text
-// and strokes relative to the button's face, so they scale without blur.
+// The symbols of the speed buttons and the constant buttons, composed of text in an
+// outline font and of strokes, all placed relative to the button's face, so they scale
+// without blur.
 
 namespace quorvel::ui::qt {
 
@@ -19,12 +20,13 @@ struct Ink {
     // fraction of the face's height.
     void Text(double x, double y, const QString& text, double size, bool italic = false, bool bold = false) const {
         QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(std::max(1, static_cast<int>(size * r.height() + 0.5)));
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(size * r.height()))));
         f.setItalic(italic);
         f.setBold(bold);
-        QPainterPath path;
-        path.addText(QPointF(r.left() + x * r.width(), r.top() + y * r.height()), f, text);
-        p.fillPath(path, color);
+        // Outline fonts scale with the device like the strokes do.
+        p.setFont(f);
+        p.setPen(color);
+        p.drawText(QPointF(r.left() + x * r.width(), r.top() + y * r.height()), text);
     }
 
     void Line(double x1, double y1, double x2, double y2, double width = 1.2) const {
