@@ -39,32 +39,17 @@ struct Calculator {
     static void Settle() { QCoreApplication::processEvents(); }
 };
 
+// One keystroke; with the argument 1 including the repaint it schedules, with 0 the
+// key and change handling alone.
 void TypeCharacter(benchmark::State& state) {
     Calculator c;
     QWidget* edit = c.W("Z1_E_Real");
     edit->setFocus();
+    const bool repaint = state.range(0) != 0;
     int typed = 0;
     for (auto _ : state) {
         QTest::keyClick(edit, Qt::Key_5, Qt::NoModifier);
-        Calculator::Settle();
-        if (++typed == 8) {
-            state.PauseTiming();
-            c.Set("Z1_E_Real", u"1");
-            typed = 0;
-            state.ResumeTiming();
-        }
-    }
-}
-BENCHMARK(TypeCharacter);
-
-// The same keystroke without the repaint it schedules: the key and change handling.
-void TypeCharacterHandlingOnly(benchmark::State& state) {
-    Calculator c;
-    QWidget* edit = c.W("Z1_E_Real");
-    edit->setFocus();
-    int typed = 0;
-    for (auto _ : state) {
-        QTest::keyClick(edit, Qt::Key_5, Qt::NoModifier);
+        if (repaint) Calculator::Settle();
         if (++typed == 8) {
             state.PauseTiming();
             c.Set("Z1_E_Real", u"1");
@@ -74,7 +59,7 @@ void TypeCharacterHandlingOnly(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(TypeCharacterHandlingOnly);
+BENCHMARK(TypeCharacter)->Arg(1)->Arg(0);
 
 void EnterInRealField(benchmark::State& state) {
     Calculator c;

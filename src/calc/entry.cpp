@@ -137,73 +137,70 @@ std::optional<TForm1::PolarInput> TForm1::ReadPolar(ui::UiControl& abs, ui::UiCo
     }
 }
 
-void TForm1::Z1_E_ABSKeyPress(char16_t key) {
-    if (key != kEnter) return;
-    // The angle comes from the radian field, whichever angle field is shown.
-    const auto in = ReadPolar(Z1_E_ABS, Z1_E_Phi_Rad, Z1_E_Phi_Rad, Z1_E_Phi_Deg, kInvalid);
+TForm1::Operand TForm1::Operand1() {
+    return {Z1, Z1_E_ABS, Z1_E_Phi_Rad, Z1_E_Phi_Deg, &TForm1::Z1_Koordinaten_anzeigen};
+}
+
+TForm1::Operand TForm1::Operand2() {
+    return {Z2, Z2_E_ABS, Z2_E_Phi_Rad, Z2_E_Phi_Deg, &TForm1::Z2_Koordinaten_anzeigen};
+}
+
+void TForm1::EnterMagnitude(const Operand& op, std::u16string_view message) {
+    // The angle comes from the radian field, whichever angle field is shown; the
+    // degree field is not touched.
+    const auto in = ReadPolar(op.abs, op.rad, op.rad, op.deg, message);
     if (!in) return;
     EingabenFormatierungen();
-    Z1 = ComplexValue::FromPolar(in->magnitude, in->angle);
-    Z1_Koordinaten_anzeigen();
+    op.value = ComplexValue::FromPolar(in->magnitude, in->angle);
+    (this->*op.koordinaten)();
     Zeigerdiagramm_malen();
 }
 
-void TForm1::Z2_E_ABSKeyPress(char16_t key) {
-    if (key != kEnter) return;
-    const auto in = ReadPolar(Z2_E_ABS, Z2_E_Phi_Rad, Z2_E_Phi_Rad, Z2_E_Phi_Deg, kInvalid);
-    if (!in) return;
-    EingabenFormatierungen();
-    Z2 = ComplexValue::FromPolar(in->magnitude, in->angle);
-    Z2_Koordinaten_anzeigen();
-    Zeigerdiagramm_malen();
-}
-
-void TForm1::Z1_E_Phi_DegKeyPress(char16_t key) {
-    if (key != kEnter) return;
-    const auto in = ReadPolar(Z1_E_ABS, Z1_E_Phi_Deg, Z1_E_Phi_Rad, Z1_E_Phi_Deg, kInvalidStop);
+void TForm1::EnterDegrees(const Operand& op, std::u16string_view message) {
+    const auto in = ReadPolar(op.abs, op.deg, op.rad, op.deg, message);
     if (!in) return;
     EingabenFormatierungen();
     const double phi = DegToRad(in->angle);
     // The converted angle gets no zero test: 0 is written 0,000000E+00.
-    Z1_E_Phi_Rad.SetText(FieldText(phi, FormRule::OneSided, Exponent::TwoDigit, ZeroTest::None));
-    Z1 = ComplexValue::FromPolar(in->magnitude, phi);
-    Z1_Koordinaten_anzeigen();
+    op.rad.SetText(FieldText(phi, FormRule::OneSided, Exponent::TwoDigit, ZeroTest::None));
+    op.value = ComplexValue::FromPolar(in->magnitude, phi);
+    (this->*op.koordinaten)();
     Zeigerdiagramm_malen();
+}
+
+void TForm1::EnterRadians(const Operand& op, std::u16string_view message) {
+    const auto in = ReadPolar(op.abs, op.rad, op.rad, op.deg, message);
+    if (!in) return;
+    EingabenFormatierungen();
+    op.deg.SetText(FieldText(RadToDeg(in->angle), FormRule::OneSided, Exponent::TwoDigit, ZeroTest::None));
+    // The value takes the angle as read, not the converted one.
+    op.value = ComplexValue::FromPolar(in->magnitude, in->angle);
+    (this->*op.koordinaten)();
+    Zeigerdiagramm_malen();
+}
+
+void TForm1::Z1_E_ABSKeyPress(char16_t key) {
+    if (key == kEnter) EnterMagnitude(Operand1(), kInvalid);
+}
+
+void TForm1::Z2_E_ABSKeyPress(char16_t key) {
+    if (key == kEnter) EnterMagnitude(Operand2(), kInvalid);
+}
+
+void TForm1::Z1_E_Phi_DegKeyPress(char16_t key) {
+    if (key == kEnter) EnterDegrees(Operand1(), kInvalidStop);
 }
 
 void TForm1::Z2_E_Phi_DegKeyPress(char16_t key) {
-    if (key != kEnter) return;
-    const auto in = ReadPolar(Z2_E_ABS, Z2_E_Phi_Deg, Z2_E_Phi_Rad, Z2_E_Phi_Deg, kInvalidStop);
-    if (!in) return;
-    EingabenFormatierungen();
-    const double phi = DegToRad(in->angle);
-    Z2_E_Phi_Rad.SetText(FieldText(phi, FormRule::OneSided, Exponent::TwoDigit, ZeroTest::None));
-    Z2 = ComplexValue::FromPolar(in->magnitude, phi);
-    Z2_Koordinaten_anzeigen();
-    Zeigerdiagramm_malen();
+    if (key == kEnter) EnterDegrees(Operand2(), kInvalidStop);
 }
 
 void TForm1::Z1_E_Phi_RadKeyPress(char16_t key) {
-    if (key != kEnter) return;
-    const auto in = ReadPolar(Z1_E_ABS, Z1_E_Phi_Rad, Z1_E_Phi_Rad, Z1_E_Phi_Deg, kInvalidStop);
-    if (!in) return;
-    EingabenFormatierungen();
-    Z1_E_Phi_Deg.SetText(FieldText(RadToDeg(in->angle), FormRule::OneSided, Exponent::TwoDigit, ZeroTest::None));
-    // The value takes the angle as read, not the converted one.
-    Z1 = ComplexValue::FromPolar(in->magnitude, in->angle);
-    Z1_Koordinaten_anzeigen();
-    Zeigerdiagramm_malen();
+    if (key == kEnter) EnterRadians(Operand1(), kInvalidStop);
 }
 
 void TForm1::Z2_E_Phi_RadKeyPress(char16_t key) {
-    if (key != kEnter) return;
-    const auto in = ReadPolar(Z2_E_ABS, Z2_E_Phi_Rad, Z2_E_Phi_Rad, Z2_E_Phi_Deg, kInvalid);
-    if (!in) return;
-    EingabenFormatierungen();
-    Z2_E_Phi_Deg.SetText(FieldText(RadToDeg(in->angle), FormRule::OneSided, Exponent::TwoDigit, ZeroTest::None));
-    Z2 = ComplexValue::FromPolar(in->magnitude, in->angle);
-    Z2_Koordinaten_anzeigen();
-    Zeigerdiagramm_malen();
+    if (key == kEnter) EnterRadians(Operand2(), kInvalid);
 }
 
 // The angle unit buttons only choose which of the two current angle fields is seen.

@@ -185,6 +185,20 @@ private:
     // Enter in a rectangular field: reads and stores both parts and trims the entry
     // fields; on an unreadable text shows `message`, undoes both fields, and says no.
     bool EnterRectangular(ComplexValue& value, ui::UiControl& real, ui::UiControl& imaginary, std::u16string_view message);
+    // The polar fields of an operand and its rectangular display.
+    struct Operand {
+        ComplexValue& value;
+        ui::UiControl& abs;
+        ui::UiControl& rad;
+        ui::UiControl& deg;
+        void (TForm1::*koordinaten)();
+    };
+    Operand Operand1();
+    Operand Operand2();
+    // The three Enter handlings of the polar fields, each with its handler's message.
+    void EnterMagnitude(const Operand& op, std::u16string_view message);
+    void EnterDegrees(const Operand& op, std::u16string_view message);
+    void EnterRadians(const Operand& op, std::u16string_view message);
     // Enter in a polar field: the magnitude and the angle of `angle`; on an unreadable
     // text shows `message`, undoes the three polar fields, and gives nothing.
     std::optional<PolarInput> ReadPolar(ui::UiControl& abs, ui::UiControl& angle, ui::UiControl& rad, ui::UiControl& deg,
