@@ -92,6 +92,8 @@ void HeadlessControl::TypeKey(char16_t key) {
         }
         return;
     }
+    // Control characters type nothing into a single-line edit.
+    if (key < 0x20 || (key >= 0x7F && key < 0xA0)) return;
     next.replace(lo, hi - lo, 1, key);
     UserReplace(std::move(next), lo + 1);
 }

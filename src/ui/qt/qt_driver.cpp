@@ -59,8 +59,20 @@ void QtDriver::Focus(QWidget* w) {
 
 void QtDriver::Key(QWidget* w, char16_t c) {
     const QString text(QChar(static_cast<char16_t>(c)));
+    // The key a keyboard would send with this character; asciiToKey knows printable
+    // ASCII only.
     Qt::Key key = Qt::Key_unknown;
-    if (c < 0x80) key = QTest::asciiToKey(static_cast<char>(c));
+    if (c >= 0x20 && c < 0x7F) {
+        key = QTest::asciiToKey(static_cast<char>(c));
+    } else if (c == u'\r') {
+        key = Qt::Key_Return;
+    } else if (c == u'\n') {
+        key = Qt::Key_Enter;
+    } else if (c == u'\t') {
+        key = Qt::Key_Tab;
+    } else if (c == 8) {
+        key = Qt::Key_Backspace;
+    }
     QTest::sendKeyEvent(QTest::Press, w, key, text, Qt::NoModifier);
     QTest::sendKeyEvent(QTest::Release, w, key, text, Qt::NoModifier);
 }
