@@ -65,4 +65,6 @@ void Application::Raise(int row, ui::EventKind event, char16_t key) noexcept {
     }
 }
 
+void Application::Guard(const std::function<void()>& work) noexcept { RunGuarded(toolkit_.Messages(), title_, work); }
+
 }  // namespace quorvel::app

@@ -38,6 +38,7 @@ public:
 
     // Runs the handler bound to (row, event), if any, through the dispatch wrapper.
     void Raise(int row, ui::EventKind event, char16_t key) noexcept override;
+    void Guard(const std::function<void()>& work) noexcept override;
 
 private:
     struct Route {

@@ -3,6 +3,7 @@
 // What a toolkit gives the application: the controls built from the layout, the
 // canvas, the timer, the message box, and the route by which events come back.
 
+#include <functional>
 #include <string_view>
 
 #include "ui/layout.h"
@@ -23,6 +24,10 @@ class EventSink {
 public:
     virtual ~EventSink() = default;
     virtual void Raise(int row, EventKind event, char16_t key) noexcept = 0;
+
+    // Runs toolkit-side work of an event (reading a changed text, an undo) through the
+    // same dispatch wrapper, so that no failure of it reaches the toolkit's loop.
+    virtual void Guard(const std::function<void()>& work) noexcept = 0;
 };
 
 // Controls of both windows, built from Layout() when the toolkit is created.

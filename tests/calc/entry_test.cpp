@@ -215,3 +215,25 @@ TEST(AngleButtons, ChooseTheVisibleFieldOnly) {
 
 }  // namespace
 }  // namespace quorvel::test
+
+namespace quorvel::test {
+namespace {
+
+TEST(BadInput, AMebibyteOfTextInAnEntryField) {
+    World w;
+    std::u16string big(1 << 20, u'7');
+    big[3] = u',';
+    w.C("Z1_E_Real").SetText(big);  // as a paste arrives: one change
+    w.kit.Enter(World::Row("Z1_E_Real"));
+    EXPECT_EQ(w.F().Z1.Real(), 777.7777777777778);
+    EXPECT_EQ(w.C("Z1_E_ABS").GetText(), u"777,777800");
+    std::u16string junk(1 << 20, u' ');
+    junk[100] = u'x';
+    w.C("Z2_E_Imaginaer").SetText(junk);
+    w.kit.Enter(World::Row("Z2_E_Imaginaer"));
+    EXPECT_EQ(w.kit.RecordedMessages().boxes.back().text, u"Die eingegebene Zahl ist ungültig");
+    EXPECT_EQ(w.F().Z2.Imaginary(), 0.0);
+}
+
+}  // namespace
+}  // namespace quorvel::test

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -24,6 +26,13 @@ struct Seen {
 
 class RecordingSink final : public ui::EventSink {
 public:
+    void Guard(const std::function<void()>& work) noexcept override {
+        try {
+            work();
+        } catch (...) {
+            ADD_FAILURE() << "adapter work failed";
+        }
+    }
     explicit RecordingSink(ui::headless::HeadlessToolkit& kit) : kit_(kit) { kit.Connect(*this); }
     void Raise(int row, EventKind event, char16_t key) noexcept override {
         seen.push_back({row, event, key, kit_.Control(row).GetText()});

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -10,6 +12,13 @@ namespace quorvel::test {
 namespace {
 
 struct ChangeLog final : ui::EventSink {
+    void Guard(const std::function<void()>& work) noexcept override {
+        try {
+            work();
+        } catch (...) {
+            ADD_FAILURE() << "adapter work failed";
+        }
+    }
     void Raise(int row, ui::EventKind event, char16_t /*key*/) noexcept override {
         if (event == ui::EventKind::Change) rows.push_back(std::string(ui::Layout()[static_cast<std::size_t>(row)].name));
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -23,6 +24,13 @@ namespace {
 using ui::EventKind;
 
 struct Sink final : ui::EventSink {
+    void Guard(const std::function<void()>& work) noexcept override {
+        try {
+            work();
+        } catch (...) {
+            ADD_FAILURE() << "adapter work failed";
+        }
+    }
     void Raise(int row, EventKind event, char16_t key) noexcept override {
         seen.push_back({row, event, key});
         if (action) action(row, event);
@@ -147,6 +155,17 @@ TEST_F(QtEvents, UndoIsOneStepAndNotQtsHistory) {
     EXPECT_EQ(kit.Control(row).GetText(), u"12");
     driver.UndoKey(row);
     EXPECT_EQ(kit.Control(row).GetText(), u"12") << "Qt's own stack would go back to 0";
+}
+
+TEST_F(QtEvents, PastingAMebibyteArrivesWhole) {
+    QString big(1 << 20, QLatin1Char('3'));
+    QApplication::clipboard()->setText(big);
+    const int row = ui::IndexOf("Z2_E_ABS");
+    driver.Erase(row);
+    QTest::keyClick(W("Z2_E_ABS"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(kit.Control(row).GetText().size(), static_cast<std::size_t>(1 << 20));
+    driver.UndoKey(row);
+    EXPECT_EQ(kit.Control(row).GetText(), u"0") << "erasing and pasting were one run of edits";
 }
 
 TEST_F(QtEvents, EnablingTheRunningTimerKeepsItsPeriod) {

@@ -40,10 +40,10 @@ QtControl::QtControl(QtToolkit& kit, int row, QWidget* widget)
     if (edit_ != nullptr) {
         lastText_ = text_;
         edit_->onKey = [this](char16_t key) { kit_->Raise(row_, EventKind::KeyPress, key); };
-        edit_->onUndo = [this] { Undo(); };
+        edit_->onUndo = [this] { kit_->Guard([this] { Undo(); }); };
         edit_->onRunEnd = [this] { undo_.EndRun(); };
         edit_->onClick = [this] { kit_->Raise(row_, EventKind::Click); };
-        QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] { OnTextChanged(); });
+        QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] { kit_->Guard([this] { OnTextChanged(); }); });
     }
 }
 

@@ -333,6 +333,17 @@ void QtToolkit::Raise(int row, EventKind event, char16_t key) {
     if (sink_ != nullptr) sink_->Raise(row, event, key);
 }
 
+void QtToolkit::Guard(const std::function<void()>& work) {
+    if (sink_ != nullptr) {
+        sink_->Guard(work);
+        return;
+    }
+    try {
+        work();
+    } catch (...) {  // NOLINT(bugprone-empty-catch): before start nothing may escape either
+    }
+}
+
 bool QtToolkit::TickTimer() {
     if (!timer_->GetEnabled()) return false;
     Raise(IndexOf("Timer1"), EventKind::Timer);

@@ -6,6 +6,7 @@
 //
 // Needs a QApplication that outlives the toolkit.
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -59,6 +60,8 @@ public:
 
     // Used by the adapters and the event router.
     void Raise(int row, EventKind event, char16_t key = 0);
+    // Runs adapter work of a slot through the application's dispatch wrapper.
+    void Guard(const std::function<void()>& work);
     void MarkClosed();
     void SchedulePaint();
 
