@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
-#include <cstdio>
 #include <cstdlib>
 
 #include "app/application.h"
@@ -100,17 +99,11 @@ void BareFillOfTheImage(benchmark::State& state) {
 }
 BENCHMARK(BareFillOfTheImage);
 
-// The offscreen platform notes that it cannot raise windows; that is no result.
-void Quiet(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
-    std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().constData());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler(Quiet);
+    quorvel::ui::qt::InstallQuietMessageHandler();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -73,43 +73,35 @@ void TForm1::Z2_E_ImaginaerChange() {
     Z3_L_Rechnung.SetVisible(false);
 }
 
-bool TForm1::EnterRectangular(ComplexValue& value, ui::UiControl& real, ui::UiControl& imaginary,
-                              std::u16string_view message) {
+void TForm1::EnterRectangular(const Operand& op, std::u16string_view message) {
     try {
-        value.SetReal(EnteredNumber(real));
-        value.SetImaginary(EnteredNumber(imaginary));
+        op.value.SetReal(EnteredNumber(op.real));
+        op.value.SetImaginary(EnteredNumber(op.imaginary));
     } catch (...) {
         MessageDlgPosHelp(message);
-        real.Undo();
-        imaginary.Undo();
-        return false;
+        op.real.Undo();
+        op.imaginary.Undo();
+        return;
     }
     EingabenFormatierungen();
-    return true;
+    (this->*op.polar)();
+    Zeigerdiagramm_malen();
 }
 
 void TForm1::Z1_E_RealKeyPress(char16_t key) {
-    if (key != kEnter || !EnterRectangular(Z1, Z1_E_Real, Z1_E_Imaginaer, kInvalidStop)) return;
-    Z1_Polar_anzeigen();
-    Zeigerdiagramm_malen();
+    if (key == kEnter) EnterRectangular(Operand1(), kInvalidStop);
 }
 
 void TForm1::Z1_E_ImaginaerKeyPress(char16_t key) {
-    if (key != kEnter || !EnterRectangular(Z1, Z1_E_Real, Z1_E_Imaginaer, kInvalid)) return;
-    Z1_Polar_anzeigen();
-    Zeigerdiagramm_malen();
+    if (key == kEnter) EnterRectangular(Operand1(), kInvalid);
 }
 
 void TForm1::Z2_E_RealKeyPress(char16_t key) {
-    if (key != kEnter || !EnterRectangular(Z2, Z2_E_Real, Z2_E_Imaginaer, kInvalid)) return;
-    Z2_Polar_anzeigen();
-    Zeigerdiagramm_malen();
+    if (key == kEnter) EnterRectangular(Operand2(), kInvalid);
 }
 
 void TForm1::Z2_E_ImaginaerKeyPress(char16_t key) {
-    if (key != kEnter || !EnterRectangular(Z2, Z2_E_Real, Z2_E_Imaginaer, kInvalid)) return;
-    Z2_Polar_anzeigen();
-    Zeigerdiagramm_malen();
+    if (key == kEnter) EnterRectangular(Operand2(), kInvalid);
 }
 
 void TForm1::Z1_E_ImaginaerClick() {
@@ -121,34 +113,35 @@ void TForm1::Z2_E_ImaginaerClick() {
     if (Z2_E_Imaginaer.GetText() == u"0") Z2_E_Imaginaer.SetText(u"");
 }
 
-std::optional<TForm1::PolarInput> TForm1::ReadPolar(ui::UiControl& abs, ui::UiControl& angle, ui::UiControl& rad,
-                                                    ui::UiControl& deg, std::u16string_view message) {
+std::optional<TForm1::PolarInput> TForm1::ReadPolar(const Operand& op, ui::UiControl& angle, std::u16string_view message) {
     try {
         PolarInput in{};
-        in.magnitude = EnteredNumber(abs);
+        in.magnitude = EnteredNumber(op.abs);
         in.angle = EnteredNumber(angle);
         return in;
     } catch (...) {
         MessageDlgPosHelp(message);
-        abs.Undo();
-        rad.Undo();
-        deg.Undo();
+        op.abs.Undo();
+        op.rad.Undo();
+        op.deg.Undo();
         return std::nullopt;
     }
 }
 
 TForm1::Operand TForm1::Operand1() {
-    return {Z1, Z1_E_ABS, Z1_E_Phi_Rad, Z1_E_Phi_Deg, &TForm1::Z1_Koordinaten_anzeigen};
+    return {Z1, Z1_E_Real, Z1_E_Imaginaer, Z1_E_ABS, Z1_E_Phi_Rad, Z1_E_Phi_Deg, &TForm1::Z1_Koordinaten_anzeigen,
+            &TForm1::Z1_Polar_anzeigen};
 }
 
 TForm1::Operand TForm1::Operand2() {
-    return {Z2, Z2_E_ABS, Z2_E_Phi_Rad, Z2_E_Phi_Deg, &TForm1::Z2_Koordinaten_anzeigen};
+    return {Z2, Z2_E_Real, Z2_E_Imaginaer, Z2_E_ABS, Z2_E_Phi_Rad, Z2_E_Phi_Deg, &TForm1::Z2_Koordinaten_anzeigen,
+            &TForm1::Z2_Polar_anzeigen};
 }
 
 void TForm1::EnterMagnitude(const Operand& op, std::u16string_view message) {
     // The angle comes from the radian field, whichever angle field is shown; the
     // degree field is not touched.
-    const auto in = ReadPolar(op.abs, op.rad, op.rad, op.deg, message);
+    const auto in = ReadPolar(op, op.rad, message);
     if (!in) return;
     EingabenFormatierungen();
     op.value = ComplexValue::FromPolar(in->magnitude, in->angle);
@@ -157,7 +150,7 @@ void TForm1::EnterMagnitude(const Operand& op, std::u16string_view message) {
 }
 
 void TForm1::EnterDegrees(const Operand& op, std::u16string_view message) {
-    const auto in = ReadPolar(op.abs, op.deg, op.rad, op.deg, message);
+    const auto in = ReadPolar(op, op.deg, message);
     if (!in) return;
     EingabenFormatierungen();
     const double phi = DegToRad(in->angle);
@@ -169,7 +162,7 @@ void TForm1::EnterDegrees(const Operand& op, std::u16string_view message) {
 }
 
 void TForm1::EnterRadians(const Operand& op, std::u16string_view message) {
-    const auto in = ReadPolar(op.abs, op.rad, op.rad, op.deg, message);
+    const auto in = ReadPolar(op, op.rad, message);
     if (!in) return;
     EingabenFormatierungen();
     op.deg.SetText(FieldText(RadToDeg(in->angle), FormRule::OneSided, Exponent::TwoDigit, ZeroTest::None));

@@ -62,8 +62,8 @@ public:
     void Z2_E_ImaginaerClick();
 
     // Trims the texts of the fifteen entry fields; a changed text runs the field's
-    // change handling inside the write. A failure there ends the trimming at that
-    // field and goes on to the caller.
+    // change handling inside the write. A failure there is that change handling's own:
+    // the default box reports it inside the write and the trimming goes on.
     void EingabenFormatierungen();
 
     // Polar entry and the angle unit buttons.
@@ -182,17 +182,21 @@ private:
     // The four arithmetic buttons: the zero guard, the operation, the formula label and
     // the display.
     void Arithmetic(ComplexValue (*op)(const ComplexValue&, const ComplexValue&), std::u16string_view formula);
-    // Enter in a rectangular field: reads and stores both parts and trims the entry
-    // fields; on an unreadable text shows `message`, undoes both fields, and says no.
-    bool EnterRectangular(ComplexValue& value, ui::UiControl& real, ui::UiControl& imaginary, std::u16string_view message);
-    // The polar fields of an operand and its rectangular display.
+    // The fields of an operand and its two displays.
     struct Operand {
         ComplexValue& value;
+        ui::UiControl& real;
+        ui::UiControl& imaginary;
         ui::UiControl& abs;
         ui::UiControl& rad;
         ui::UiControl& deg;
         void (TForm1::*koordinaten)();
+        void (TForm1::*polar)();
     };
+    // Enter in a rectangular field: reads and stores both parts, trims the entry
+    // fields, shows the polar form and redraws; on an unreadable text shows `message`
+    // and undoes both fields.
+    void EnterRectangular(const Operand& op, std::u16string_view message);
     Operand Operand1();
     Operand Operand2();
     // The three Enter handlings of the polar fields, each with its handler's message.
@@ -201,8 +205,7 @@ private:
     void EnterRadians(const Operand& op, std::u16string_view message);
     // Enter in a polar field: the magnitude and the angle of `angle`; on an unreadable
     // text shows `message`, undoes the three polar fields, and gives nothing.
-    std::optional<PolarInput> ReadPolar(ui::UiControl& abs, ui::UiControl& angle, ui::UiControl& rad, ui::UiControl& deg,
-                                        std::u16string_view message);
+    std::optional<PolarInput> ReadPolar(const Operand& op, ui::UiControl& angle, std::u16string_view message);
 
     ui::UiMessages& messages_;
     ui::UiPlatform& platform_;

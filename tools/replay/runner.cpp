@@ -198,8 +198,7 @@ void Runner::PrintProperty(int row, const std::string& name, const std::string& 
     } else if (prop == "visible") {
         out_ << Bool(window ? session_.Kit().Window(row).IsVisible() : c.GetVisible());
     } else if (prop == "enabled") {
-        // The timer's state is the running of the timer, not a control's flag.
-        out_ << Bool(c.Spec().kind == ui::ControlKind::Timer ? session_.Kit().Timer().GetEnabled() : c.GetEnabled());
+        out_ << Bool(c.GetEnabled());
     } else if (prop == "checked") {
         out_ << Bool(c.GetChecked());
     } else if (prop == "color") {

@@ -41,6 +41,19 @@ void HeadlessControl::SetVisible(bool visible) {
     kit_->PaintIfShowing();
 }
 
+// The timer's row stands for the timer itself: enabled means running.
+bool HeadlessControl::GetEnabled() const {
+    return spec_->kind == ControlKind::Timer ? kit_->Timer().GetEnabled() : enabled_;
+}
+
+void HeadlessControl::SetEnabled(bool enabled) {
+    if (spec_->kind == ControlKind::Timer) {
+        kit_->Timer().SetEnabled(enabled);
+    } else {
+        enabled_ = enabled;
+    }
+}
+
 void HeadlessControl::Undo() {
     if (!IsEdit(*spec_)) return;
     std::optional<std::u16string> back = undo_.Take();

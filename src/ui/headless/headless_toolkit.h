@@ -30,8 +30,8 @@ public:
     void SetText(std::u16string_view text) override;
     [[nodiscard]] bool GetVisible() const override { return visible_; }
     void SetVisible(bool visible) override;
-    [[nodiscard]] bool GetEnabled() const override { return enabled_; }
-    void SetEnabled(bool enabled) override { enabled_ = enabled; }
+    [[nodiscard]] bool GetEnabled() const override;
+    void SetEnabled(bool enabled) override;
     [[nodiscard]] Color GetColor() const override { return color_; }
     void SetColor(Color color) override { color_ = color; }
     [[nodiscard]] bool GetChecked() const override { return checked_; }

@@ -92,10 +92,18 @@ void QtControl::SetVisible(bool visible) {
     if (widget_ != nullptr) widget_->setVisible(visible);
 }
 
-bool QtControl::GetEnabled() const { return widget_ != nullptr && widget_->isEnabled(); }
+// The timer's row stands for the timer itself: enabled means running.
+bool QtControl::GetEnabled() const {
+    if (spec_->kind == ControlKind::Timer) return kit_->Timer().GetEnabled();
+    return widget_ != nullptr && widget_->isEnabled();
+}
 
 void QtControl::SetEnabled(bool enabled) {
-    if (widget_ != nullptr) widget_->setEnabled(enabled);
+    if (spec_->kind == ControlKind::Timer) {
+        kit_->Timer().SetEnabled(enabled);
+    } else if (widget_ != nullptr) {
+        widget_->setEnabled(enabled);
+    }
 }
 
 void QtControl::SetColor(Color color) {

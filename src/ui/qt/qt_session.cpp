@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QWidget>
-#include <cstdio>
 #include <cstdlib>
 
 #include "ui/qt/qt_driver.h"
@@ -12,19 +11,8 @@ namespace quorvel::ui {
 
 namespace {
 
-// The offscreen platform has no window stacking and no runtime directory; its notes
-// about that would only clutter a run's standard error.
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg && (message.startsWith(QLatin1String("This plugin does not support")) ||
-                                 message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))) {
-        return;
-    }
-    const QByteArray text = qFormatLogMessage(type, context, message).toLocal8Bit();
-    std::fprintf(stderr, "%s\n", text.constData());
-}
-
 QApplication* MakeApp(int& argc, char** argv) {
-    qInstallMessageHandler(QuietHandler);
+    qt::InstallQuietMessageHandler();
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     const char* display = std::getenv("DISPLAY");
     if ((platform == nullptr || *platform == '\0') && (display == nullptr || *display == '\0')) {

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QToolTip>
 #include <algorithm>
+#include <cstdio>
 
 #include "ui/qt/qt_adapters.h"
 
@@ -116,6 +117,20 @@ void RegisterBundledFonts() {
         if (QFile::exists(QString::fromLatin1(path))) QFontDatabase::addApplicationFont(QString::fromLatin1(path));
     }
 }
+
+namespace {
+
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && (message.startsWith(QLatin1String("This plugin does not support")) ||
+                                 message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))) {
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().constData());
+}
+
+}  // namespace
+
+void InstallQuietMessageHandler() { qInstallMessageHandler(QuietHandler); }
 
 QtToolkit::QtToolkit(QtOptions options) : options_(options) {
     RegisterBundledFonts();

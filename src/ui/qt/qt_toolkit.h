@@ -89,4 +89,8 @@ private:
 // it is there, so the layout's Tahoma captions keep their designed widths.
 void RegisterBundledFonts();
 
+// Drops the offscreen platform's notes that it cannot raise windows and has no runtime
+// directory; every other Qt message still goes to standard error.
+void InstallQuietMessageHandler();
+
 }  // namespace quorvel::ui::qt
