@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the core and headless tests,
-# the Qt tests, the scenarios on both toolkits, the core and headless tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and the number fuzzer.
+# the Qt tests, the scenarios on both toolkits, the core and headless tests and the
+# scenarios on the headless toolkit again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the number fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/setup.sh
@@ -16,10 +17,10 @@ configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== tests"
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 
-echo "== sanitizers (core and headless)"
+echo "== sanitizers (core, headless toolkit and the scenarios on it)"
 configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_WITH_QT=OFF -DQUORVEL_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-asan --output-on-failure -j "$(nproc)" -L 'numbers|calc'
+    ctest --test-dir build-asan --output-on-failure -j "$(nproc)" -L 'numbers|calc|scenarios'
 
 if [ -f tests/numbers/fuzz_notation.cpp ]; then
     echo "== fuzzing the number notation (60 s)"

@@ -35,7 +35,7 @@ Application::Application(ui::Toolkit& toolkit, std::u16string title)
     const auto rows = ui::Layout();
     routes_.resize(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const bool inForm2 = ui::WindowOf(rows[i]) == "Form2";
+        const bool inForm2 = ui::WindowOf(rows[i]) == ui::kConstantsWindow;
         for (std::size_t b = 0; b < rows[i].events.size(); ++b) {
             const ui::Binding& binding = rows[i].events[b];
             if (binding.event == ui::EventKind::None) continue;

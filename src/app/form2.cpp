@@ -11,8 +11,8 @@ int Row(std::string_view name) { return ui::IndexOf(name); }
 }  // namespace
 
 TForm2::TForm2(ui::Toolkit& toolkit)
-    : form1_(toolkit.Window(Row("Form1"))),
-      form2_(toolkit.Window(Row("Form2"))),
+    : form1_(toolkit.Window(Row(ui::kMainWindow))),
+      form2_(toolkit.Window(Row(ui::kConstantsWindow))),
       z1Real_(toolkit.Control(Row("Z1_E_Real"))),
       z2Real_(toolkit.Control(Row("Z2_E_Real"))) {}
 

@@ -1,7 +1,7 @@
 #include <cmath>
-#include <numbers>
 
 #include "calc/form1.h"
+#include "numbers/constants.h"
 #include "numbers/notation.h"
 
 // The component that has Z3's reactance at the frequency of Z3_E_F: an inductance for
@@ -10,82 +10,85 @@
 
 namespace quorvel::calc {
 
-namespace {
-
-constexpr long double kPi = std::numbers::pi_v<long double>;
-
-}  // namespace
-
-void TForm1::Z3_Bauteilwerte() {
-    if (Z3_E_F.GetText().empty()) return;
-    Z3_F = Zahleneingabe(Z3_E_F.GetText());
-    const double X = static_cast<double>(StrToFloat(Z3_E_Imaginaer.GetText()));
+void Result::ComponentValues() {
+    if (frequency_.GetText().empty()) return;
+    frequencyValue_ = Zahleneingabe(frequency_.GetText());
+    const double X = static_cast<double>(StrToFloat(fields_.imaginary.GetText()));
     if (X == 0) {
-        Z3_E_L.SetText(u"0");
-        Z3_E_C.SetText(u"0");
+        inductance_.SetText(u"0");
+        capacitance_.SetText(u"0");
         return;
     }
-    if (Z3_F <= 0) return;
+    const double F = frequencyValue_;
+    if (F <= 0) return;
     if (X > 0) {
-        const double L = static_cast<double>(static_cast<long double>(X) / (2 * kPi * Z3_F));
+        const double L = static_cast<double>(static_cast<long double>(X) / (2 * kPi * F));
         const double Temp = AnzeigeWert(L);
-        Z3_E_L_Einheit.SetText(u"H");
-        Z3_E_L.SetText(FormatFixed3(Temp) + EinheitVorsatz(L));
-        Z3_E_C.SetText(u"");
-        Z3_E_C_Einheit.SetText(u"");
+        inductanceUnit_.SetText(u"H");
+        inductance_.SetText(FormatFixed3(Temp) + EinheitVorsatz(L));
+        capacitance_.SetText(u"");
+        capacitanceUnit_.SetText(u"");
     } else {
         // X < 0, or not a number.
-        const double C = static_cast<double>(1 / (std::fabs(static_cast<long double>(X)) * 2 * kPi * Z3_F));
+        const double C = static_cast<double>(1 / (std::fabs(static_cast<long double>(X)) * 2 * kPi * F));
         const double Temp = AnzeigeWert(C);
-        Z3_E_C_Einheit.SetText(u"F");
-        Z3_E_C.SetText(FormatFixed3(Temp) + EinheitVorsatz(C));
-        Z3_E_L_Einheit.SetText(u"");
-        Z3_E_L.SetText(u"");
+        capacitanceUnit_.SetText(u"F");
+        capacitance_.SetText(FormatFixed3(Temp) + EinheitVorsatz(C));
+        inductanceUnit_.SetText(u"");
+        inductance_.SetText(u"");
     }
 }
 
-void TForm1::Z3_CB_BEClick() {
-    Z3_P_BE.SetVisible(Z3_CB_BE.GetChecked());
+void Result::ComponentCheckClicked() {
+    componentPanel_.SetVisible(componentCheck_.GetChecked());
     // The check box computes nothing; it only points at a frequency it cannot use.
-    const std::u16string f = Z3_E_F.GetText();
+    const std::u16string f = frequency_.GetText();
     if (f.empty() || Zahleneingabe(f) == 0) {
-        Z3_E_F.SetColor(ui::clRed);
-        Timer1.SetEnabled(true);
+        frequency_.SetColor(ui::clRed);
+        form_.Timer1.SetEnabled(true);
     }
 }
 
-void TForm1::Z3_E_FKeyPress(char16_t key) {
-    if (key != 13) return;
+void Result::RestoreFrequencyColour() { frequency_.SetColor(ui::clWindow); }
+
+void Result::FrequencyKey(char16_t key) {
+    if (key != ui::kEnterKey) return;
     try {
-        const std::u16string f = Z3_E_F.GetText();
+        const std::u16string f = frequency_.GetText();
         if (f.empty()) return;
-        Z3_F = Zahleneingabe(f);
+        frequencyValue_ = Zahleneingabe(f);
     } catch (...) {
-        MessageDlgPosHelp(u"Die eingegebene Frequenz ist ungültig");
+        form_.MessageDlgPosHelp(u"Die eingegebene Frequenz ist ungültig");
         return;
     }
-    if (Z3_F <= 0) {
-        MessageDlgPosHelp(u"Die eingegebene Frequenz muß größer als 0 Hz sein");
+    if (frequencyValue_ <= 0) {
+        form_.MessageDlgPosHelp(u"Die eingegebene Frequenz muß größer als 0 Hz sein");
         return;
     }
-    Z3_Bauteilwerte();
+    ComponentValues();
 }
 
-void TForm1::Z3_E_FChange() {
-    if (Z3_E_F.GetText().empty()) Z3_F = 0;
-    Z3_E_L.SetText(u"");
-    Z3_E_C.SetText(u"");
+void Result::FrequencyChanged() {
+    if (frequency_.GetText().empty()) frequencyValue_ = 0;
+    inductance_.SetText(u"");
+    capacitance_.SetText(u"");
 }
 
-void TForm1::Z3_Ergebnis_loeschen() {
+void Result::Blank() {
     // A blank rather than nothing in the magnitude keeps its grey placeholder hidden.
-    Z3_E_Real.SetText(u" ");
-    Z3_E_Imaginaer.SetText(u" ");
-    Z3_E_ABS.SetText(u" ");
-    Z3_E_Phi_Rad.SetText(u"");
-    Z3_E_Phi_Deg.SetText(u"");
-    Z3_E_L.SetText(u"");
-    Z3_E_C.SetText(u"");
+    fields_.real.SetText(u" ");
+    fields_.imaginary.SetText(u" ");
+    fields_.magnitude.SetText(u" ");
+    fields_.radians.SetText(u"");
+    fields_.degrees.SetText(u"");
+    inductance_.SetText(u"");
+    capacitance_.SetText(u"");
 }
+
+void TForm1::Z3_Bauteilwerte() { z3_.ComponentValues(); }
+void TForm1::Z3_CB_BEClick() { z3_.ComponentCheckClicked(); }
+void TForm1::Z3_E_FKeyPress(char16_t key) { z3_.FrequencyKey(key); }
+void TForm1::Z3_E_FChange() { z3_.FrequencyChanged(); }
+void TForm1::Z3_Ergebnis_loeschen() { z3_.Blank(); }
 
 }  // namespace quorvel::calc

@@ -1,8 +1,10 @@
-#include <optional>
-
 #include "calc/display_rules.h"
 #include "calc/form1.h"
 #include "numbers/notation.h"
+
+// The entry of Z1 and Z2: the rectangular fields, read at every change and confirmed
+// with Enter; the polar fields, read only at Enter; the angle unit buttons; and the
+// trimming of all entry fields that every confirmed entry ends with.
 
 namespace quorvel::calc {
 
@@ -17,24 +19,12 @@ std::u16string_view Trimmed(std::u16string_view text) {
     return text.substr(first, last - first);
 }
 
-}  // namespace
-
-void TForm1::EingabenFormatierungen() {
-    for (ui::UiControl* field : {&Z1_E_Real, &Z1_E_Imaginaer, &Z1_E_ABS, &Z1_E_Phi_Rad, &Z1_E_Phi_Deg, &Z1_E_XL_XC, &Z1_E_F,
-                                 &Z2_E_Real, &Z2_E_Imaginaer, &Z2_E_ABS, &Z2_E_Phi_Rad, &Z2_E_Phi_Deg, &Z2_E_XL_XC, &Z2_E_F,
-                                 &Z3_E_F}) {
-        const std::u16string text = field->GetText();
-        const std::u16string_view trimmed = Trimmed(text);
-        // Writing the same text raises nothing, so untouched fields run no handling.
-        if (trimmed.size() != text.size()) field->SetText(trimmed);
-    }
+void Trim(ui::UiControl& field) {
+    const std::u16string text = field.GetText();
+    const std::u16string_view trimmed = Trimmed(text);
+    // Writing the same text raises nothing, so untouched fields run no handling.
+    if (trimmed.size() != text.size()) field.SetText(trimmed);
 }
-
-namespace {
-
-constexpr char16_t kEnter = 13;
-constexpr std::u16string_view kInvalid = u"Die eingegebene Zahl ist ungültig";
-constexpr std::u16string_view kInvalidStop = u"Die eingegebene Zahl ist ungültig.";
 
 // The part a rectangular text stands for while it is typed: empty and a lone "-"
 // stand for 0, so a negative number can be typed from its sign on.
@@ -53,178 +43,139 @@ double EnteredNumber(ui::UiControl& field) {
 
 }  // namespace
 
-void TForm1::Z1_E_RealChange() {
-    Z1.SetReal(TypedPart(Z1_E_Real.GetText()));
-    Z3_L_Rechnung.SetVisible(false);
+void Operand::TrimFields() {
+    for (ui::UiControl* field : {&fields_.real, &fields_.imaginary, &fields_.magnitude, &fields_.radians,
+                                 &fields_.degrees, &inductanceOrCapacitance_, &frequency_}) {
+        Trim(*field);
+    }
 }
 
-void TForm1::Z1_E_ImaginaerChange() {
-    Z1.SetImaginary(TypedPart(Z1_E_Imaginaer.GetText()));
-    Z3_L_Rechnung.SetVisible(false);
+void Result::TrimFrequency() { Trim(frequency_); }
+
+void TForm1::EingabenFormatierungen() {
+    op1_.TrimFields();
+    op2_.TrimFields();
+    z3_.TrimFrequency();
 }
 
-void TForm1::Z2_E_RealChange() {
-    Z2.SetReal(TypedPart(Z2_E_Real.GetText()));
-    Z3_L_Rechnung.SetVisible(false);
+void Operand::RealChanged() {
+    value_.SetReal(TypedPart(fields_.real.GetText()));
+    form_.Z3_L_Rechnung.SetVisible(false);
 }
 
-void TForm1::Z2_E_ImaginaerChange() {
-    Z2.SetImaginary(TypedPart(Z2_E_Imaginaer.GetText()));
-    Z3_L_Rechnung.SetVisible(false);
+void Operand::ImaginaryChanged() {
+    value_.SetImaginary(TypedPart(fields_.imaginary.GetText()));
+    form_.Z3_L_Rechnung.SetVisible(false);
 }
 
-void TForm1::EnterRectangular(const Operand& op, std::u16string_view message) {
+void Operand::EnterRectangular(std::u16string_view message) {
     try {
-        op.value.SetReal(EnteredNumber(op.real));
-        op.value.SetImaginary(EnteredNumber(op.imaginary));
+        value_.SetReal(EnteredNumber(fields_.real));
+        value_.SetImaginary(EnteredNumber(fields_.imaginary));
     } catch (...) {
-        MessageDlgPosHelp(message);
-        op.real.Undo();
-        op.imaginary.Undo();
+        form_.MessageDlgPosHelp(message);
+        fields_.real.Undo();
+        fields_.imaginary.Undo();
         return;
     }
-    EingabenFormatierungen();
-    (this->*op.polar)();
-    Zeigerdiagramm_malen();
+    form_.EingabenFormatierungen();
+    ShowPolar();
+    form_.Zeigerdiagramm_malen();
 }
 
-void TForm1::Z1_E_RealKeyPress(char16_t key) {
-    if (key == kEnter) EnterRectangular(Operand1(), kInvalidStop);
+void Operand::RealKey(char16_t key) {
+    if (key == ui::kEnterKey) EnterRectangular(row_.messages.real);
 }
 
-void TForm1::Z1_E_ImaginaerKeyPress(char16_t key) {
-    if (key == kEnter) EnterRectangular(Operand1(), kInvalid);
+void Operand::ImaginaryKey(char16_t key) {
+    if (key == ui::kEnterKey) EnterRectangular(row_.messages.imaginary);
 }
 
-void TForm1::Z2_E_RealKeyPress(char16_t key) {
-    if (key == kEnter) EnterRectangular(Operand2(), kInvalid);
-}
-
-void TForm1::Z2_E_ImaginaerKeyPress(char16_t key) {
-    if (key == kEnter) EnterRectangular(Operand2(), kInvalid);
-}
-
-void TForm1::Z1_E_ImaginaerClick() {
+void Operand::ImaginaryClicked() {
     // A lone "0" makes way for typing; 0,0 or 0,500000 stay.
-    if (Z1_E_Imaginaer.GetText() == u"0") Z1_E_Imaginaer.SetText(u"");
+    if (fields_.imaginary.GetText() == u"0") fields_.imaginary.SetText(u"");
 }
 
-void TForm1::Z2_E_ImaginaerClick() {
-    if (Z2_E_Imaginaer.GetText() == u"0") Z2_E_Imaginaer.SetText(u"");
-}
-
-std::optional<TForm1::PolarInput> TForm1::ReadPolar(const Operand& op, ui::UiControl& angle, std::u16string_view message) {
+bool Operand::ReadPolar(ui::UiControl& angle, std::u16string_view message, PolarInput& in) {
     try {
-        PolarInput in{};
-        in.magnitude = EnteredNumber(op.abs);
+        in.magnitude = EnteredNumber(fields_.magnitude);
         in.angle = EnteredNumber(angle);
-        return in;
+        return true;
     } catch (...) {
-        MessageDlgPosHelp(message);
-        op.abs.Undo();
-        op.rad.Undo();
-        op.deg.Undo();
-        return std::nullopt;
+        form_.MessageDlgPosHelp(message);
+        fields_.magnitude.Undo();
+        fields_.radians.Undo();
+        fields_.degrees.Undo();
+        return false;
     }
 }
 
-TForm1::Operand TForm1::Operand1() {
-    return {Z1, Z1_E_Real, Z1_E_Imaginaer, Z1_E_ABS, Z1_E_Phi_Rad, Z1_E_Phi_Deg, &TForm1::Z1_Koordinaten_anzeigen,
-            &TForm1::Z1_Polar_anzeigen};
+void Operand::FinishPolar(double magnitude, double angle) {
+    value_ = ComplexValue::FromPolar(magnitude, angle);
+    ShowCoordinates();
+    form_.Zeigerdiagramm_malen();
 }
 
-TForm1::Operand TForm1::Operand2() {
-    return {Z2, Z2_E_Real, Z2_E_Imaginaer, Z2_E_ABS, Z2_E_Phi_Rad, Z2_E_Phi_Deg, &TForm1::Z2_Koordinaten_anzeigen,
-            &TForm1::Z2_Polar_anzeigen};
-}
-
-void TForm1::EnterMagnitude(const Operand& op, std::u16string_view message) {
+void Operand::MagnitudeKey(char16_t key) {
+    if (key != ui::kEnterKey) return;
     // The angle comes from the radian field, whichever angle field is shown; the
     // degree field is not touched.
-    const auto in = ReadPolar(op, op.rad, message);
-    if (!in) return;
-    EingabenFormatierungen();
-    op.value = ComplexValue::FromPolar(in->magnitude, in->angle);
-    (this->*op.koordinaten)();
-    Zeigerdiagramm_malen();
+    PolarInput in{};
+    if (!ReadPolar(fields_.radians, row_.messages.magnitude, in)) return;
+    form_.EingabenFormatierungen();
+    FinishPolar(in.magnitude, in.angle);
 }
 
-void TForm1::EnterDegrees(const Operand& op, std::u16string_view message) {
-    const auto in = ReadPolar(op, op.deg, message);
-    if (!in) return;
-    EingabenFormatierungen();
-    const double phi = DegToRad(in->angle);
+void Operand::DegreesKey(char16_t key) {
+    if (key != ui::kEnterKey) return;
+    PolarInput in{};
+    if (!ReadPolar(fields_.degrees, row_.messages.degrees, in)) return;
+    form_.EingabenFormatierungen();
+    const double phi = DegToRad(in.angle);
     // The converted angle gets no zero test: 0 is written 0,000000E+00.
-    op.rad.SetText(FieldText(phi, FormRule::OneSided, Exponent::TwoDigit, ZeroTest::None));
-    op.value = ComplexValue::FromPolar(in->magnitude, phi);
-    (this->*op.koordinaten)();
-    Zeigerdiagramm_malen();
+    fields_.radians.SetText(FieldText(phi, forms::kAngleOneSided2));
+    FinishPolar(in.magnitude, phi);
 }
 
-void TForm1::EnterRadians(const Operand& op, std::u16string_view message) {
-    const auto in = ReadPolar(op, op.rad, message);
-    if (!in) return;
-    EingabenFormatierungen();
-    op.deg.SetText(FieldText(RadToDeg(in->angle), FormRule::OneSided, Exponent::TwoDigit, ZeroTest::None));
+void Operand::RadiansKey(char16_t key) {
+    if (key != ui::kEnterKey) return;
+    PolarInput in{};
+    if (!ReadPolar(fields_.radians, row_.messages.radians, in)) return;
+    form_.EingabenFormatierungen();
+    fields_.degrees.SetText(FieldText(RadToDeg(in.angle), forms::kAngleOneSided2));
     // The value takes the angle as read, not the converted one.
-    op.value = ComplexValue::FromPolar(in->magnitude, in->angle);
-    (this->*op.koordinaten)();
-    Zeigerdiagramm_malen();
-}
-
-void TForm1::Z1_E_ABSKeyPress(char16_t key) {
-    if (key == kEnter) EnterMagnitude(Operand1(), kInvalid);
-}
-
-void TForm1::Z2_E_ABSKeyPress(char16_t key) {
-    if (key == kEnter) EnterMagnitude(Operand2(), kInvalid);
-}
-
-void TForm1::Z1_E_Phi_DegKeyPress(char16_t key) {
-    if (key == kEnter) EnterDegrees(Operand1(), kInvalidStop);
-}
-
-void TForm1::Z2_E_Phi_DegKeyPress(char16_t key) {
-    if (key == kEnter) EnterDegrees(Operand2(), kInvalidStop);
-}
-
-void TForm1::Z1_E_Phi_RadKeyPress(char16_t key) {
-    if (key == kEnter) EnterRadians(Operand1(), kInvalidStop);
-}
-
-void TForm1::Z2_E_Phi_RadKeyPress(char16_t key) {
-    if (key == kEnter) EnterRadians(Operand2(), kInvalid);
+    FinishPolar(in.magnitude, in.angle);
 }
 
 // The angle unit buttons only choose which of the two current angle fields is seen.
-void TForm1::Z1_RB_Phi_DegClick() {
-    Z1_E_Phi_Rad.SetVisible(false);
-    Z1_E_Phi_Deg.SetVisible(true);
+void ShowAngleField(const ValueFields& fields, bool degrees) {
+    (degrees ? fields.radians : fields.degrees).SetVisible(false);
+    (degrees ? fields.degrees : fields.radians).SetVisible(true);
 }
 
-void TForm1::Z1_RB_Phi_RadClick() {
-    Z1_E_Phi_Deg.SetVisible(false);
-    Z1_E_Phi_Rad.SetVisible(true);
-}
+void TForm1::Z1_E_RealChange() { op1_.RealChanged(); }
+void TForm1::Z1_E_ImaginaerChange() { op1_.ImaginaryChanged(); }
+void TForm1::Z1_E_RealKeyPress(char16_t key) { op1_.RealKey(key); }
+void TForm1::Z1_E_ImaginaerKeyPress(char16_t key) { op1_.ImaginaryKey(key); }
+void TForm1::Z1_E_ImaginaerClick() { op1_.ImaginaryClicked(); }
+void TForm1::Z2_E_RealChange() { op2_.RealChanged(); }
+void TForm1::Z2_E_ImaginaerChange() { op2_.ImaginaryChanged(); }
+void TForm1::Z2_E_RealKeyPress(char16_t key) { op2_.RealKey(key); }
+void TForm1::Z2_E_ImaginaerKeyPress(char16_t key) { op2_.ImaginaryKey(key); }
+void TForm1::Z2_E_ImaginaerClick() { op2_.ImaginaryClicked(); }
 
-void TForm1::Z2_RB_Phi_DegClick() {
-    Z2_E_Phi_Rad.SetVisible(false);
-    Z2_E_Phi_Deg.SetVisible(true);
-}
+void TForm1::Z1_E_ABSKeyPress(char16_t key) { op1_.MagnitudeKey(key); }
+void TForm1::Z1_E_Phi_DegKeyPress(char16_t key) { op1_.DegreesKey(key); }
+void TForm1::Z1_E_Phi_RadKeyPress(char16_t key) { op1_.RadiansKey(key); }
+void TForm1::Z2_E_ABSKeyPress(char16_t key) { op2_.MagnitudeKey(key); }
+void TForm1::Z2_E_Phi_DegKeyPress(char16_t key) { op2_.DegreesKey(key); }
+void TForm1::Z2_E_Phi_RadKeyPress(char16_t key) { op2_.RadiansKey(key); }
 
-void TForm1::Z2_RB_Phi_RadClick() {
-    Z2_E_Phi_Deg.SetVisible(false);
-    Z2_E_Phi_Rad.SetVisible(true);
-}
-
-void TForm1::Z3_RB_Phi_DegClick() {
-    Z3_E_Phi_Rad.SetVisible(false);
-    Z3_E_Phi_Deg.SetVisible(true);
-}
-
-void TForm1::Z3_RB_Phi_RadClick() {
-    Z3_E_Phi_Deg.SetVisible(false);
-    Z3_E_Phi_Rad.SetVisible(true);
-}
+void TForm1::Z1_RB_Phi_DegClick() { ShowAngleField(op1_.Fields(), true); }
+void TForm1::Z1_RB_Phi_RadClick() { ShowAngleField(op1_.Fields(), false); }
+void TForm1::Z2_RB_Phi_DegClick() { ShowAngleField(op2_.Fields(), true); }
+void TForm1::Z2_RB_Phi_RadClick() { ShowAngleField(op2_.Fields(), false); }
+void TForm1::Z3_RB_Phi_DegClick() { ShowAngleField(z3_.Fields(), true); }
+void TForm1::Z3_RB_Phi_RadClick() { ShowAngleField(z3_.Fields(), false); }
 
 }  // namespace quorvel::calc

@@ -1,17 +1,18 @@
 #pragma once
 
-// The main window's logic: the calculator state, one reference to every control, and
-// every handler and internal method. The methods are defined in one file per concern
-// (entry, display, operations, functions, memories, clearing, reactance, component
-// values, diagram, shell).
+// The main window's logic: the calculator state, the parts that hold the controls of
+// Z1, Z2 and Z3, the controls the whole window shares, and every handler and internal
+// method by the name the layout binds. Each handler is one line that hands the event
+// to its part or works on the shared controls; the methods are defined in one file
+// per concern (shell, entry, display, operations, functions, memories, clearing,
+// reactance, component values, diagram).
 
-#include <cstdint>
-#include <optional>
 #include <span>
 #include <string_view>
 
-#include "calc/form1_controls.h"
+#include "calc/operand.h"
 #include "calc/program_memory.h"
+#include "calc/result.h"
 #include "numbers/complex_value.h"
 #include "ui/toolkit.h"
 
@@ -19,7 +20,8 @@ namespace quorvel::calc {
 
 class TForm1 {
 public:
-    // Binds every control by name; the toolkit must have built the whole layout.
+    // Binds every control the logic uses by name; the toolkit must have built the
+    // whole layout.
     TForm1(ui::Toolkit& toolkit, ProgramMemory& memory);
 
     TForm1(const TForm1&) = delete;
@@ -32,15 +34,20 @@ public:
     double Z3_F = 0.0;
     ProgramMemory& Memory;
 
-    // The windows and the non-control objects.
+    // The windows, the timer and the surface of PB_Gauss.
     ui::UiWindow& Form1;
     ui::UiWindow& Form2;
     ui::UiTimer& Timer1;
-    ui::UiCanvas& Canvas;  // the surface of PB_Gauss
+    ui::UiCanvas& Canvas;
 
-#define QUORVEL_DECLARE_CONTROL(name) ui::UiControl& name;  // NOLINT(cppcoreguidelines-macro-usage)
-    QUORVEL_FORM1_CONTROLS(QUORVEL_DECLARE_CONTROL)
-#undef QUORVEL_DECLARE_CONTROL
+    // The controls the whole window shares.
+    ui::UiControl& Z3_L_Rechnung;
+    ui::UiControl& PB_Gauss;
+    ui::UiControl& P_Legende;
+    ui::UiControl& CB_Zeigerdiagramm;
+    ui::UiControl& CB_Hilfe;
+    ui::UiControl& SB_Z1parZ2ser;
+    ui::UiControl& SB_Z1serZ2par;
 
     // Shell.
     void FormShow();
@@ -126,11 +133,48 @@ public:
     void SB_Z3_LOGClick();
 
     // Memory registers: a click and a mouse-entry handler per store and recall button.
-#define QUORVEL_DECLARE_MEMORY(button) \
-    void button##Click();              \
-    void button##MouseEnter();  // NOLINT(cppcoreguidelines-macro-usage)
-    QUORVEL_MEMORY_BUTTONS(QUORVEL_DECLARE_MEMORY)
-#undef QUORVEL_DECLARE_MEMORY
+    void B_Z1_M1Click();
+    void B_Z1_M1MouseEnter();
+    void B_Z1_M2Click();
+    void B_Z1_M2MouseEnter();
+    void B_Z1_M3Click();
+    void B_Z1_M3MouseEnter();
+    void B_M1_Z1Click();
+    void B_M1_Z1MouseEnter();
+    void B_M2_Z1Click();
+    void B_M2_Z1MouseEnter();
+    void B_M3_Z1Click();
+    void B_M3_Z1MouseEnter();
+    void B_Z2_M1Click();
+    void B_Z2_M1MouseEnter();
+    void B_Z2_M2Click();
+    void B_Z2_M2MouseEnter();
+    void B_Z2_M3Click();
+    void B_Z2_M3MouseEnter();
+    void B_M1_Z2Click();
+    void B_M1_Z2MouseEnter();
+    void B_M2_Z2Click();
+    void B_M2_Z2MouseEnter();
+    void B_M3_Z2Click();
+    void B_M3_Z2MouseEnter();
+    void B_Z3_M4Click();
+    void B_Z3_M4MouseEnter();
+    void B_Z3_M5Click();
+    void B_Z3_M5MouseEnter();
+    void B_Z3_M6Click();
+    void B_Z3_M6MouseEnter();
+    void B_M4_Z1Click();
+    void B_M4_Z1MouseEnter();
+    void B_M5_Z1Click();
+    void B_M5_Z1MouseEnter();
+    void B_M6_Z1Click();
+    void B_M6_Z1MouseEnter();
+    void B_M4_Z2Click();
+    void B_M4_Z2MouseEnter();
+    void B_M5_Z2Click();
+    void B_M5_Z2MouseEnter();
+    void B_M6_Z2Click();
+    void B_M6_Z2MouseEnter();
 
     // Clearing and transfer.
     void B_CLR_ALLClick();
@@ -175,40 +219,18 @@ public:
     static std::span<const Handler> Handlers();
 
 private:
-    struct PolarInput {
-        double magnitude;
-        double angle;
-    };
     // The four arithmetic buttons: the zero guard, the operation, the formula label and
     // the display.
     void Arithmetic(ComplexValue (*op)(const ComplexValue&, const ComplexValue&), std::u16string_view formula);
-    // The fields of an operand and its two displays.
-    struct Operand {
-        ComplexValue& value;
-        ui::UiControl& real;
-        ui::UiControl& imaginary;
-        ui::UiControl& abs;
-        ui::UiControl& rad;
-        ui::UiControl& deg;
-        void (TForm1::*koordinaten)();
-        void (TForm1::*polar)();
-    };
-    // Enter in a rectangular field: reads and stores both parts, trims the entry
-    // fields, shows the polar form and redraws; on an unreadable text shows `message`
-    // and undoes both fields.
-    void EnterRectangular(const Operand& op, std::u16string_view message);
-    Operand Operand1();
-    Operand Operand2();
-    // The three Enter handlings of the polar fields, each with its handler's message.
-    void EnterMagnitude(const Operand& op, std::u16string_view message);
-    void EnterDegrees(const Operand& op, std::u16string_view message);
-    void EnterRadians(const Operand& op, std::u16string_view message);
-    // Enter in a polar field: the magnitude and the angle of `angle`; on an unreadable
-    // text shows `message`, undoes the three polar fields, and gives nothing.
-    std::optional<PolarInput> ReadPolar(const Operand& op, ui::UiControl& angle, std::u16string_view message);
+    // The clear buttons' closing steps: the paint box filled with the window's colour
+    // and one redraw without the phasors of the cleared values.
+    void RedrawWithout(bool z1, bool z2, bool z3);
 
     ui::UiMessages& messages_;
     ui::UiPlatform& platform_;
+    Operand op1_;
+    Operand op2_;
+    Result z3_;
 };
 
 }  // namespace quorvel::calc

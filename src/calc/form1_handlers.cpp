@@ -2,7 +2,8 @@
 
 #include "calc/form1.h"
 
-// The names under which the layout binds events to TForm1's methods.
+// The names under which the layout binds events to TForm1's methods. Every binding
+// of the layout must find its method here; the application checks that at start.
 
 namespace quorvel::calc {
 
@@ -75,10 +76,48 @@ const std::array kHandlers{
     Plain("SB_Z3_PowerClick", &TForm1::SB_Z3_PowerClick),
     Plain("SB_Z3_LOGClick", &TForm1::SB_Z3_LOGClick),
 
-#define QUORVEL_MEMORY_HANDLERS(button) \
-    Plain(#button "Click", &TForm1::button##Click), Plain(#button "MouseEnter", &TForm1::button##MouseEnter),
-    QUORVEL_MEMORY_BUTTONS(QUORVEL_MEMORY_HANDLERS)
-#undef QUORVEL_MEMORY_HANDLERS
+    Plain("B_Z1_M1Click", &TForm1::B_Z1_M1Click),
+    Plain("B_Z1_M1MouseEnter", &TForm1::B_Z1_M1MouseEnter),
+    Plain("B_Z1_M2Click", &TForm1::B_Z1_M2Click),
+    Plain("B_Z1_M2MouseEnter", &TForm1::B_Z1_M2MouseEnter),
+    Plain("B_Z1_M3Click", &TForm1::B_Z1_M3Click),
+    Plain("B_Z1_M3MouseEnter", &TForm1::B_Z1_M3MouseEnter),
+    Plain("B_M1_Z1Click", &TForm1::B_M1_Z1Click),
+    Plain("B_M1_Z1MouseEnter", &TForm1::B_M1_Z1MouseEnter),
+    Plain("B_M2_Z1Click", &TForm1::B_M2_Z1Click),
+    Plain("B_M2_Z1MouseEnter", &TForm1::B_M2_Z1MouseEnter),
+    Plain("B_M3_Z1Click", &TForm1::B_M3_Z1Click),
+    Plain("B_M3_Z1MouseEnter", &TForm1::B_M3_Z1MouseEnter),
+    Plain("B_Z2_M1Click", &TForm1::B_Z2_M1Click),
+    Plain("B_Z2_M1MouseEnter", &TForm1::B_Z2_M1MouseEnter),
+    Plain("B_Z2_M2Click", &TForm1::B_Z2_M2Click),
+    Plain("B_Z2_M2MouseEnter", &TForm1::B_Z2_M2MouseEnter),
+    Plain("B_Z2_M3Click", &TForm1::B_Z2_M3Click),
+    Plain("B_Z2_M3MouseEnter", &TForm1::B_Z2_M3MouseEnter),
+    Plain("B_M1_Z2Click", &TForm1::B_M1_Z2Click),
+    Plain("B_M1_Z2MouseEnter", &TForm1::B_M1_Z2MouseEnter),
+    Plain("B_M2_Z2Click", &TForm1::B_M2_Z2Click),
+    Plain("B_M2_Z2MouseEnter", &TForm1::B_M2_Z2MouseEnter),
+    Plain("B_M3_Z2Click", &TForm1::B_M3_Z2Click),
+    Plain("B_M3_Z2MouseEnter", &TForm1::B_M3_Z2MouseEnter),
+    Plain("B_Z3_M4Click", &TForm1::B_Z3_M4Click),
+    Plain("B_Z3_M4MouseEnter", &TForm1::B_Z3_M4MouseEnter),
+    Plain("B_Z3_M5Click", &TForm1::B_Z3_M5Click),
+    Plain("B_Z3_M5MouseEnter", &TForm1::B_Z3_M5MouseEnter),
+    Plain("B_Z3_M6Click", &TForm1::B_Z3_M6Click),
+    Plain("B_Z3_M6MouseEnter", &TForm1::B_Z3_M6MouseEnter),
+    Plain("B_M4_Z1Click", &TForm1::B_M4_Z1Click),
+    Plain("B_M4_Z1MouseEnter", &TForm1::B_M4_Z1MouseEnter),
+    Plain("B_M5_Z1Click", &TForm1::B_M5_Z1Click),
+    Plain("B_M5_Z1MouseEnter", &TForm1::B_M5_Z1MouseEnter),
+    Plain("B_M6_Z1Click", &TForm1::B_M6_Z1Click),
+    Plain("B_M6_Z1MouseEnter", &TForm1::B_M6_Z1MouseEnter),
+    Plain("B_M4_Z2Click", &TForm1::B_M4_Z2Click),
+    Plain("B_M4_Z2MouseEnter", &TForm1::B_M4_Z2MouseEnter),
+    Plain("B_M5_Z2Click", &TForm1::B_M5_Z2Click),
+    Plain("B_M5_Z2MouseEnter", &TForm1::B_M5_Z2MouseEnter),
+    Plain("B_M6_Z2Click", &TForm1::B_M6_Z2Click),
+    Plain("B_M6_Z2MouseEnter", &TForm1::B_M6_Z2MouseEnter),
 
     Plain("B_CLR_ALLClick", &TForm1::B_CLR_ALLClick),
     Plain("B_CLR_Z1Click", &TForm1::B_CLR_Z1Click),

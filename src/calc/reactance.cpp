@@ -2,6 +2,11 @@
 
 namespace quorvel::calc {
 
+void Operand::RestoreReactanceColours() {
+    frequency_.SetColor(ui::clWindow);
+    inductanceOrCapacitance_.SetColor(ui::clWindow);
+}
+
 void TForm1::Z1_CB_XClick() {}
 void TForm1::Z2_CB_XClick() {}
 void TForm1::Z1_XLClick() {}

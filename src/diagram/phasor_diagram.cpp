@@ -1,27 +1,61 @@
-#include "calc/form1.h"
+#include "diagram/phasor_diagram.h"
+
+#include <optional>
+
 #include "diagram/phasor_geometry.h"
 #include "numbers/notation.h"
 
-// The phasor diagram: the reference circle, the axes and one phasor per value whose
-// degree field holds a number, all of the same length, drawn anew each time.
+namespace quorvel::diagram {
 
-namespace quorvel::calc {
+namespace {
 
-using ui::Point;
+// The look of the picture.
+constexpr ui::Color kQuadrantInk = ui::Rgb(239, 239, 239);  // barely darker than the paper
+constexpr int kQuadrantFontPoints = 16;
+constexpr int kAxisFontPoints = 8;
+constexpr int kArrowLength = 10;     // the axis arrows beyond the axes' ends
+constexpr int kPhasorPenWidth = 2;   // also what marks a phasor among the lines drawn
+constexpr int kTipRadius = 2;        // the small circle at a phasor's tip
+constexpr int kOriginRadius = 3;     // the dot at the origin
+// The axis labels stand at fixed places, whatever the box's size.
+constexpr ui::Point kImLabel{97, 5};
+constexpr ui::Point kReLabel{175, 106};
 
-void TForm1::ZeichnePfeil(ui::UiCanvas& PB, Point P1, Point P2) {
-    PB.SetBrushColor(ui::clBlack);
-    PB.SetPenStyle(ui::PenStyle::Solid);
-    PB.MoveTo(P1.x, P1.y);
-    PB.LineTo(P2.x, P2.y);
-    const std::array<Point, 3> Punkte = diagram::ArrowHead(P1, P2);
-    PB.SetBrushColor(ui::clBlack);
-    PB.Polygon(Punkte);
+// The quadrant labels, relative to the circle's top-left corner.
+struct QuadrantLabel {
+    int dx;
+    int dy;
+    std::u16string_view text;
+};
+constexpr std::array<QuadrantLabel, 4> kQuadrants{{
+    {20, 35, u"-Z+j"},
+    {90, 35, u"+Z+j"},
+    {25, 95, u"-Z-j"},
+    {95, 95, u"+Z-j"},
+}};
+
+// A phasor's own colour, and the colour that shows it covers an earlier one.
+constexpr std::array<ui::Color, 3> kOwnColour{ui::clRed, ui::clGreen, ui::clBlue};
+constexpr std::array<ui::Color, 3> kCoveringColour{ui::clRed, ui::clFuchsia, ui::clYellow};
+
+void Circle(ui::UiCanvas& canvas, ui::Point centre, int radius) {
+    canvas.Ellipse(centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius);
 }
 
-void TForm1::Zeigerdiagramm_malen() {
-    ui::UiCanvas& PB = Canvas;
-    const diagram::Geometry g = diagram::GeometryFor(PB.Width(), PB.Height());
+}  // namespace
+
+void DrawArrow(ui::UiCanvas& canvas, ui::Point tail, ui::Point tip) {
+    canvas.SetBrushColor(ui::clBlack);
+    canvas.SetPenStyle(ui::PenStyle::Solid);
+    canvas.MoveTo(tail.x, tail.y);
+    canvas.LineTo(tip.x, tip.y);
+    const std::array<ui::Point, 3> head = ArrowHead(tail, tip);
+    canvas.SetBrushColor(ui::clBlack);
+    canvas.Polygon(head);
+}
+
+void DrawPicture(ui::UiCanvas& PB, const std::array<PhasorSource, 3>& phasors) {
+    const Geometry g = GeometryFor(PB.Width(), PB.Height());
 
     PB.SetPenWidth(1);
     PB.SetPenColor(ui::clBlack);
@@ -40,63 +74,43 @@ void TForm1::Zeigerdiagramm_malen() {
     PB.MoveTo(g.Nullpunkt_X, g.Offset_Y - g.Linienzugabe);
     PB.LineTo(g.Nullpunkt_X, g.Hoehe + g.Offset_Y + g.Linienzugabe);
 
-    PB.SetFontColor(ui::Rgb(239, 239, 239));
-    PB.SetFontSize(16);
-    PB.TextOut(g.Offset_X + 20, g.Offset_Y + 35, u"-Z+j");
-    PB.TextOut(g.Offset_X + 90, g.Offset_Y + 35, u"+Z+j");
-    PB.TextOut(g.Offset_X + 25, g.Offset_Y + 95, u"-Z-j");
-    PB.TextOut(g.Offset_X + 95, g.Offset_Y + 95, u"+Z-j");
+    PB.SetFontColor(kQuadrantInk);
+    PB.SetFontSize(kQuadrantFontPoints);
+    for (const QuadrantLabel& q : kQuadrants) PB.TextOut(g.Offset_X + q.dx, g.Offset_Y + q.dy, q.text);
 
-    const Point realTail{g.Breite + g.Offset_X + g.Linienzugabe, g.Nullpunkt_Y};
-    ZeichnePfeil(PB, realTail, {realTail.x + 10, realTail.y});
-    const Point imagTip{(g.Breite + g.Offset_X) / 2 + g.Offset_X / 2, g.Offset_Y / 2 - g.Linienzugabe};
-    ZeichnePfeil(PB, {imagTip.x, imagTip.y + 10}, imagTip);
+    const ui::Point realTail{g.Breite + g.Offset_X + g.Linienzugabe, g.Nullpunkt_Y};
+    DrawArrow(PB, realTail, {realTail.x + kArrowLength, realTail.y});
+    const ui::Point imagTip{(g.Breite + g.Offset_X) / 2 + g.Offset_X / 2, g.Offset_Y / 2 - g.Linienzugabe};
+    DrawArrow(PB, {imagTip.x, imagTip.y + kArrowLength}, imagTip);
 
     PB.SetFontColor(ui::clBlack);
     PB.SetBrushColor(ui::clWhite);
-    PB.SetFontSize(8);
-    PB.TextOut(97, 5, u"Im");
-    PB.TextOut(175, 106, u"Re");
+    PB.SetFontSize(kAxisFontPoints);
+    PB.TextOut(kImLabel.x, kImLabel.y, u"Im");
+    PB.TextOut(kReLabel.x, kReLabel.y, u"Re");
 
-    PB.SetPenWidth(2);
-    const Point origin{g.Nullpunkt_X, g.Nullpunkt_Y};
-    struct Drawn {
-        bool drawn = false;
-        Point end{};
-    };
-    std::array<Drawn, 3> drawn{};
-    const std::array<std::pair<bool, ui::UiControl*>, 3> phasors{
-        {{Memory.Z1_mahlen, &Z1_E_Phi_Deg}, {Memory.Z2_mahlen, &Z2_E_Phi_Deg}, {Memory.Z3_mahlen, &Z3_E_Phi_Deg}}};
+    PB.SetPenWidth(kPhasorPenWidth);
+    const ui::Point origin{g.Nullpunkt_X, g.Nullpunkt_Y};
+    std::array<std::optional<ui::Point>, 3> drawn{};
     for (std::size_t i = 0; i < phasors.size(); ++i) {
-        const std::u16string text = phasors[i].second->GetText();
-        if (!phasors[i].first || text.empty()) continue;
+        if (!phasors[i].draw || phasors[i].degrees.empty()) continue;
         // An unreadable text stops the picture here; the error goes to the default box.
-        const std::optional<Point> end = diagram::EndPosition(StrToFloat(text), g.Radius);
+        const std::optional<ui::Point> end = EndPosition(StrToFloat(phasors[i].degrees), g.Radius);
         if (!end) continue;  // a non-finite angle points nowhere
-        auto coincides = [&](std::size_t j) { return drawn[j].drawn && drawn[j].end == *end; };
-        ui::Color color = i == 0 ? ui::clRed : i == 1 ? ui::clGreen : ui::clBlue;
-        if (i == 1 && coincides(0)) color = ui::clFuchsia;
-        if (i == 2 && (coincides(0) || coincides(1))) color = ui::clYellow;
-        const Point tip{origin.x + end->x, origin.y + end->y};
-        PB.SetPenColor(color);
+        // Only phasors drawn earlier in this picture can be covered.
+        bool covers = false;
+        for (std::size_t j = 0; j < i; ++j) covers = covers || drawn[j] == end;
+        const ui::Point tip{origin.x + end->x, origin.y + end->y};
+        PB.SetPenColor(covers ? kCoveringColour[i] : kOwnColour[i]);
         PB.MoveTo(origin.x, origin.y);
         PB.LineTo(tip.x, tip.y);
-        PB.Ellipse(tip.x - 2, tip.y - 2, tip.x + 2, tip.y + 2);
-        drawn[i] = {true, *end};
+        Circle(PB, tip, kTipRadius);
+        drawn[i] = end;
     }
 
     PB.SetPenColor(ui::clBlack);
     PB.SetBrushColor(ui::clBlack);
-    PB.Ellipse(origin.x - 3, origin.y - 3, origin.x + 3, origin.y + 3);
+    Circle(PB, origin, kOriginRadius);
 }
 
-void TForm1::PB_GaussPaint() { Zeigerdiagramm_malen(); }
-
-void TForm1::CB_ZeigerdiagrammClick() {
-    // Nothing is drawn here: a paint box that appears raises its own paint event.
-    const bool show = CB_Zeigerdiagramm.GetChecked();
-    PB_Gauss.SetVisible(show);
-    P_Legende.SetVisible(show);
-}
-
-}  // namespace quorvel::calc
+}  // namespace quorvel::diagram

@@ -31,6 +31,16 @@ enum class ControlKind : std::uint8_t {
 
 enum class EventKind : std::uint8_t { None, Click, Change, KeyPress, MouseEnter, Paint, Show, Timer };
 
+// The character a KeyPress carries for the Enter key.
+inline constexpr char16_t kEnterKey = 13;
+
+// The names of the two windows' rows.
+inline constexpr std::string_view kMainWindow = "Form1";
+inline constexpr std::string_view kConstantsWindow = "Form2";
+
+// The period of Timer1, which the table has no column for.
+inline constexpr int kTimerPeriodMs = 1000;
+
 enum class Align : std::uint8_t { Left, Center, Right };
 
 enum class Bevel : std::uint8_t { None, Raised, Single };
@@ -135,8 +145,11 @@ const ControlSpec* FindControl(std::string_view name);
 // Index of a row in Layout(), or -1.
 int IndexOf(std::string_view name);
 
-// Name of the window a row belongs to ("Form1" or "Form2").
+// Name of the window a row belongs to (kMainWindow or kConstantsWindow).
 std::string_view WindowOf(const ControlSpec& row);
+
+// Whether a row is the main window's own row, whose closing ends the program.
+[[nodiscard]] inline bool IsMainWindow(const ControlSpec& row) { return row.name == kMainWindow; }
 
 }  // namespace quorvel::ui
 

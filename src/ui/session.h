@@ -1,9 +1,9 @@
 #pragma once
 
 // One toolkit with its user driver, as the scenario runner and the tests use it: the
-// runner picks a session and stays free of any toolkit's headers.
+// runner picks a session and stays free of the toolkits' own types. Each toolkit
+// declares its maker in its own folder.
 
-#include <memory>
 #include <string>
 
 #include "ui/canvas_record.h"
@@ -23,11 +23,5 @@ public:
     // Saves the main window as PNG; false where the toolkit has no pixels.
     virtual bool Screenshot(const std::string& path) = 0;
 };
-
-std::unique_ptr<Session> MakeHeadlessSession();
-
-// The Qt session owns its application object. Without a display it uses the
-// offscreen platform. The timer ticks only on request.
-std::unique_ptr<Session> MakeQtSession(int& argc, char** argv);
 
 }  // namespace quorvel::ui

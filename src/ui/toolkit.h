@@ -56,4 +56,17 @@ public:
     [[nodiscard]] virtual bool Closed() const = 0;
 };
 
+// Whether the control of `row` is seen now: its window is visible and neither it nor
+// any container it lies in is hidden. A control that is not seen takes no input.
+[[nodiscard]] bool Showing(Toolkit& kit, int row);
+
+// Whether the control of `row` is enabled now: neither it nor any container it lies
+// in is disabled.
+[[nodiscard]] bool EnabledWithContainers(Toolkit& kit, int row);
+
+// Whether a tool tip of `row` may show now: its window's hint setting is on, or it
+// lies in a container that shows hints whatever the window says. Rows of no control
+// (row < 0) follow no rule and may show.
+[[nodiscard]] bool HintShows(Toolkit& kit, int row);
+
 }  // namespace quorvel::ui

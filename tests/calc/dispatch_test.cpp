@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <stdexcept>
+#include <string>
 
 #include "app/dispatch.h"
+#include "app/form2.h"
+#include "calc/form1.h"
 #include "numbers/calc_error.h"
 #include "ui/headless/headless_toolkit.h"
 
@@ -58,6 +62,33 @@ TEST(Dispatch, EveryKindOfFailureEndsInTheBoxAndNowhereElse) {
     app::RunGuarded(box, u"quorvel", [&] { ran = true; });
     EXPECT_TRUE(ran);
     EXPECT_EQ(box.boxes.size(), std::size(failures)) << "a handler that succeeds shows nothing";
+}
+
+// The layout binds events by name; a name no window has would leave a control dead.
+TEST(Bindings, EveryEventOfTheLayoutFindsItsHandler) {
+    std::set<std::string_view> form1;
+    for (const calc::TForm1::Handler& h : calc::TForm1::Handlers()) {
+        EXPECT_TRUE(form1.insert(h.name).second) << "listed twice: " << h.name;
+        EXPECT_NE(h.plain == nullptr, h.key == nullptr) << h.name;
+    }
+    std::set<std::string_view> form2;
+    for (const app::TForm2::Handler& h : app::TForm2::Handlers()) form2.insert(h.name);
+    int bound = 0;
+    for (const ui::ControlSpec& row : ui::Layout()) {
+        const auto& names = ui::WindowOf(row) == ui::kConstantsWindow ? form2 : form1;
+        for (const ui::Binding& b : row.events) {
+            if (b.event == ui::EventKind::None) continue;
+            ++bound;
+            EXPECT_TRUE(names.count(b.handler) == 1) << row.name << " binds the unknown " << b.handler;
+            // Key handlers take the character; every other event none.
+            if (ui::WindowOf(row) == ui::kMainWindow && names.count(b.handler) == 1) {
+                for (const calc::TForm1::Handler& h : calc::TForm1::Handlers()) {
+                    if (h.name == b.handler) EXPECT_EQ(h.key != nullptr, b.event == ui::EventKind::KeyPress) << b.handler;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(bound, 132) << "every bound event of both windows was checked";
 }
 
 }  // namespace

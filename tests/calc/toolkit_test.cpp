@@ -7,6 +7,7 @@
 
 #include "app/dispatch.h"
 #include "numbers/calc_error.h"
+#include "event_log.h"
 #include "ui/headless/headless_toolkit.h"
 
 // The contract of the controls as the headless toolkit keeps it: the Qt toolkit is
@@ -17,48 +18,13 @@ namespace {
 
 using ui::EventKind;
 
-struct Seen {
-    int row;
-    EventKind event;
-    char16_t key;
-    std::u16string textThen;  // the control's text when the event arrived
-};
-
-class RecordingSink final : public ui::EventSink {
-public:
-    void Guard(const std::function<void()>& work) noexcept override {
-        try {
-            work();
-        } catch (...) {
-            ADD_FAILURE() << "adapter work failed";
-        }
-    }
-    explicit RecordingSink(ui::headless::HeadlessToolkit& kit) : kit_(kit) { kit.Connect(*this); }
-    void Raise(int row, EventKind event, char16_t key) noexcept override {
-        seen.push_back({row, event, key, kit_.Control(row).GetText()});
-        if (event == EventKind::Change && row == failOnChange) {
-            app::RunGuarded(kit_.Messages(), u"quorvel", [] { throw CalcError(u"'x' ist kein gültiger Gleitkommawert"); });
-        }
-        if (onEvent) onEvent(row, event);
-    }
-    [[nodiscard]] int Count(int row, EventKind event) const {
-        int n = 0;
-        for (const Seen& s : seen) n += s.row == row && s.event == event ? 1 : 0;
-        return n;
-    }
-    std::vector<Seen> seen;
-    int failOnChange = -1;
-    std::function<void(int, EventKind)> onEvent;
-
-private:
-    ui::headless::HeadlessToolkit& kit_;
-};
+using RecordingSink = EventLog;
 
 int Row(std::string_view name) { return ui::IndexOf(name); }
 
 TEST(SetText, ChangeOnlyWhenTheTextDiffers) {
     ui::headless::HeadlessToolkit kit;
-    RecordingSink sink(kit);
+    RecordingSink sink(&kit);
     const int real = Row("Z1_E_Real");
     kit.Control(real).SetText(u"0");
     EXPECT_EQ(sink.Count(real, EventKind::Change), 0) << "the text it already holds";
@@ -76,9 +42,13 @@ TEST(SetText, ChangeOnlyWhenTheTextDiffers) {
 
 TEST(SetText, FailureInChangeIsShownBeforeTheWriteReturns) {
     ui::headless::HeadlessToolkit kit;
-    RecordingSink sink(kit);
+    RecordingSink sink(&kit);
     const int real = Row("Z2_E_Real");
-    sink.failOnChange = real;
+    sink.onEvent = [&](int row, EventKind event) {
+        if (event == EventKind::Change && row == real) {
+            app::RunGuarded(kit.Messages(), u"quorvel", [] { throw CalcError(u"'x' ist kein gültiger Gleitkommawert"); });
+        }
+    };
     kit.Control(real).SetText(u"x");
     // The box was already shown when SetText returned, and the writer goes on.
     ASSERT_EQ(kit.RecordedMessages().boxes.size(), 1U);
@@ -90,7 +60,7 @@ TEST(SetText, FailureInChangeIsShownBeforeTheWriteReturns) {
 
 TEST(Keys, KeyPressComesBeforeTheEditAndChangeAfter) {
     ui::headless::HeadlessToolkit kit;
-    RecordingSink sink(kit);
+    RecordingSink sink(&kit);
     const int real = Row("Z1_E_Real");
     kit.Type(real, u"4");
     ASSERT_EQ(sink.seen.size(), 2U);
@@ -105,7 +75,7 @@ TEST(Keys, ReadOnlyEditsReportEnterAndKeepTheirText) {
     for (const std::string_view name : {"Z3_E_L", "Z3_E_C", "Z3_E_Real"}) {
         SCOPED_TRACE(name);
         ui::headless::HeadlessToolkit kit;
-        RecordingSink sink(kit);
+        RecordingSink sink(&kit);
         kit.Enter(Row(name));
         kit.Type(Row(name), u"12");
         ASSERT_GE(sink.seen.size(), 1U);
@@ -118,7 +88,7 @@ TEST(Keys, ReadOnlyEditsReportEnterAndKeepTheirText) {
 
 TEST(Undo, TakesBackTheLatestRunOnce) {
     ui::headless::HeadlessToolkit kit;
-    RecordingSink sink(kit);
+    RecordingSink sink(&kit);
     const int abs = Row("Z1_E_ABS");
     ui::UiControl& c = kit.Control(abs);
     c.Undo();
@@ -143,7 +113,7 @@ TEST(Undo, TakesBackTheLatestRunOnce) {
 
 TEST(RadioButtons, CheckedBeforeTheClickAndNoClickWhenAlreadyChecked) {
     ui::headless::HeadlessToolkit kit;
-    RecordingSink sink(kit);
+    RecordingSink sink(&kit);
     const int deg = Row("Z2_RB_Phi_Deg");
     const int rad = Row("Z2_RB_Phi_Rad");
     bool partnerClearedFirst = false;
@@ -162,7 +132,7 @@ TEST(RadioButtons, CheckedBeforeTheClickAndNoClickWhenAlreadyChecked) {
 
 TEST(Paint, RaisedWhenTheBoxAppearsNotWhileItStaysVisible) {
     ui::headless::HeadlessToolkit kit;
-    RecordingSink sink(kit);
+    RecordingSink sink(&kit);
     const int box = Row("PB_Gauss");
     kit.ShowMainWindow();
     EXPECT_EQ(sink.Count(box, EventKind::Paint), 1);
@@ -175,7 +145,7 @@ TEST(Paint, RaisedWhenTheBoxAppearsNotWhileItStaysVisible) {
 
 TEST(Clicks, HiddenContainersKeepTheirTexts) {
     ui::headless::HeadlessToolkit kit;
-    RecordingSink sink(kit);
+    RecordingSink sink(&kit);
     const int panel = Row("Z1_P_Blindwiderstand");
     kit.Control(panel).SetVisible(true);
     kit.Type(Row("Z1_E_F"), u"50");

@@ -6,24 +6,12 @@
 #include <vector>
 
 #include "calc/form1.h"
+#include "event_log.h"
 #include "ui/headless/headless_toolkit.h"
 
 namespace quorvel::test {
 namespace {
 
-struct ChangeLog final : ui::EventSink {
-    void Guard(const std::function<void()>& work) noexcept override {
-        try {
-            work();
-        } catch (...) {
-            ADD_FAILURE() << "adapter work failed";
-        }
-    }
-    void Raise(int row, ui::EventKind event, char16_t /*key*/) noexcept override {
-        if (event == ui::EventKind::Change) rows.push_back(std::string(ui::Layout()[static_cast<std::size_t>(row)].name));
-    }
-    std::vector<std::string> rows;
-};
 
 constexpr const char* kFields[] = {"Z1_E_Real", "Z1_E_Imaginaer", "Z1_E_ABS", "Z1_E_Phi_Rad", "Z1_E_Phi_Deg",
                                    "Z1_E_XL_XC", "Z1_E_F", "Z2_E_Real", "Z2_E_Imaginaer", "Z2_E_ABS",
@@ -47,15 +35,14 @@ TEST(EingabenFormatierungen, TrimsBothEndsOfTheFifteenFieldsInOrder) {
         calc::TForm1 form(kit, memory);
         for (const char* f : kFields) kit.Control(ui::IndexOf(f)).SetText(c.before);
         kit.Control(ui::IndexOf("Z3_E_Real")).SetText(u" 9 ");
-        ChangeLog log;
-        kit.Connect(log);
+        EventLog log(&kit);
         form.EingabenFormatierungen();
         for (const char* f : kFields) EXPECT_EQ(kit.Control(ui::IndexOf(f)).GetText(), c.after) << f;
         EXPECT_EQ(kit.Control(ui::IndexOf("Z3_E_Real")).GetText(), u" 9 ") << "result fields are not trimmed";
         if (c.before == c.after) {
-            EXPECT_TRUE(log.rows.empty()) << "an untrimmed text is not written";
+            EXPECT_TRUE(log.Names(ui::EventKind::Change).empty()) << "an untrimmed text is not written";
         } else {
-            EXPECT_EQ(log.rows, std::vector<std::string>(std::begin(kFields), std::end(kFields)));
+            EXPECT_EQ(log.Names(ui::EventKind::Change), std::vector<std::string>(std::begin(kFields), std::end(kFields)));
         }
     }
 }

@@ -12,6 +12,7 @@
 
 #include "app/dispatch.h"
 #include "numbers/calc_error.h"
+#include "event_log.h"
 #include "ui/qt/qt_driver.h"
 #include "ui/qt/qt_toolkit.h"
 
@@ -23,31 +24,7 @@ namespace {
 
 using ui::EventKind;
 
-struct Sink final : ui::EventSink {
-    void Guard(const std::function<void()>& work) noexcept override {
-        try {
-            work();
-        } catch (...) {
-            ADD_FAILURE() << "adapter work failed";
-        }
-    }
-    void Raise(int row, EventKind event, char16_t key) noexcept override {
-        seen.push_back({row, event, key});
-        if (action) action(row, event);
-    }
-    [[nodiscard]] int Count(std::string_view name, EventKind event) const {
-        int n = 0;
-        for (const auto& s : seen) n += s.row == ui::IndexOf(name) && s.event == event ? 1 : 0;
-        return n;
-    }
-    struct Seen {
-        int row;
-        EventKind event;
-        char16_t key;
-    };
-    std::vector<Seen> seen;
-    std::function<void(int, EventKind)> action;
-};
+using Sink = EventLog;
 
 class QtEvents : public ::testing::Test {
 protected:
@@ -130,7 +107,7 @@ TEST_F(QtEvents, PaintOnAppearingNotOnUncovering) {
 }
 
 TEST_F(QtEvents, FailureInAHandlerShowsARealErrorBoxAndTheProgramGoesOn) {
-    sink.action = [this](int row, EventKind e) {
+    sink.onEvent = [this](int row, EventKind e) {
         if (row == ui::IndexOf("SB_Division") && e == EventKind::Click) {
             app::RunGuarded(kit.Messages(), u"quorvel", [] { throw CalcError(u"Division durch Null"); });
         }

@@ -5,7 +5,7 @@
 
 #include "app/application.h"
 #include "runner.h"
-#include "ui/session.h"
+#include "sessions.h"
 
 // quorvel-replay [--toolkit headless|qt] SCRIPT   (SCRIPT "-" reads standard input)
 
@@ -37,7 +37,11 @@ int main(int argc, char** argv) {
     std::istream& script = path == "-" ? std::cin : file;
 
     int qtArgc = 1;
-    auto session = toolkit == "qt" ? quorvel::ui::MakeQtSession(qtArgc, argv) : quorvel::ui::MakeHeadlessSession();
+    auto session = quorvel::replay::MakeSession(toolkit, qtArgc, argv);
+    if (!session) {
+        std::cerr << "quorvel-replay: this build has no " << toolkit << " toolkit (it was built without Qt)\n";
+        return 2;
+    }
     // The title of the default error box is the program's, not the runner's.
     quorvel::app::Application calculator(session->Kit(), u"quorvel");
     quorvel::replay::Runner runner(*session, calculator, std::cout);

@@ -61,29 +61,12 @@ int Runner::EditRow(const Word& w) const {
     return row;
 }
 
-bool Runner::Showing(int row) {
-    for (const ui::ControlSpec* r = &ui::Layout()[static_cast<std::size_t>(row)]; r != nullptr; r = ui::FindControl(r->parent)) {
-        const int i = ui::IndexOf(r->name);
-        if (r->kind == ui::ControlKind::Form) return session_.Kit().Window(i).IsVisible();
-        if (!session_.Kit().Control(i).GetVisible()) return false;
-    }
-    return false;
-}
-
-bool Runner::Enabled(int row) {
-    for (const ui::ControlSpec* r = &ui::Layout()[static_cast<std::size_t>(row)]; r != nullptr; r = ui::FindControl(r->parent)) {
-        if (r->kind == ui::ControlKind::Form) return true;
-        if (!session_.Kit().Control(ui::IndexOf(r->name)).GetEnabled()) return false;
-    }
-    return true;
-}
-
 bool Runner::Execute(const std::vector<Word>& words) {
     const std::string& cmd = words[0].raw;
     if (words[0].quoted) throw ScriptError("a line starts with a command");
     ui::UserDriver& drive = session_.Driver();
     auto userAction = [&](int row, auto&& action) {
-        if (!Showing(row) || !Enabled(row)) {
+        if (!ui::Showing(session_.Kit(), row) || !ui::EnabledWithContainers(session_.Kit(), row)) {
             out_ << "ignored " << ui::Layout()[static_cast<std::size_t>(row)].name << '\n';
             return;
         }
@@ -117,7 +100,7 @@ bool Runner::Execute(const std::vector<Word>& words) {
         Expect(words, 2, "hover NAME");
         const int row = Row(words[1]);
         const std::string& name = words[1].raw;
-        if (!Showing(row)) {
+        if (!ui::Showing(session_.Kit(), row)) {
             out_ << "ignored " << name << '\n';
         } else if (auto tip = drive.Hover(row)) {
             out_ << "hint " << name << ' ' << Quote(*tip) << '\n';

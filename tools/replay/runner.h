@@ -30,8 +30,6 @@ private:
     void Call(const std::vector<Word>& words);
     void Format(const std::vector<Word>& words);
     void PrintDiagram();
-    [[nodiscard]] bool Showing(int row);
-    [[nodiscard]] bool Enabled(int row);
     int Row(const Word& w) const;
     int EditRow(const Word& w) const;
 

@@ -6,7 +6,6 @@ namespace quorvel::ui::headless {
 
 namespace {
 
-constexpr char16_t kEnter = 13;
 constexpr char16_t kBackspace = 8;
 
 bool IsEdit(const ControlSpec& s) { return s.kind == ControlKind::Edit; }
@@ -91,7 +90,7 @@ void HeadlessControl::UserReplace(std::u16string text, std::size_t cursor) {
 
 void HeadlessControl::TypeKey(char16_t key) {
     kit_->Raise(row_, EventKind::KeyPress, key);
-    if (spec_->Has(kReadOnly) || key == kEnter) return;
+    if (spec_->Has(kReadOnly) || key == kEnterKey) return;
     const std::size_t lo = std::min(anchor_, cursor_);
     const std::size_t hi = std::max(anchor_, cursor_);
     std::u16string next = text_;
@@ -137,13 +136,13 @@ void HeadlessWindow::Show() {
 
 void HeadlessWindow::Close() {
     kit_->SetWindowVisible(row_, false);
-    if (Layout()[static_cast<std::size_t>(row_)].name == "Form1") kit_->MarkClosed();
+    if (IsMainWindow(Layout()[static_cast<std::size_t>(row_)])) kit_->MarkClosed();
 }
 
 Color HeadlessWindow::GetColor() const { return InitialColor(Layout()[static_cast<std::size_t>(row_)]); }
 
 void HeadlessTimer::SetEnabled(bool enabled) {
-    if (enabled && !enabled_) nextTick_ = now_ + kPeriod;
+    if (enabled && !enabled_) nextTick_ = now_ + kTimerPeriodMs;
     enabled_ = enabled;
 }
 
@@ -151,7 +150,7 @@ void HeadlessTimer::Advance(long milliseconds) {
     const long end = now_ + milliseconds;
     while (enabled_ && nextTick_ <= end) {
         now_ = nextTick_;
-        nextTick_ += kPeriod;
+        nextTick_ += kTimerPeriodMs;
         kit_->Tick();
     }
     now_ = end;
@@ -192,20 +191,11 @@ void HeadlessToolkit::Raise(int row, EventKind event, char16_t key) {
     if (sink_ != nullptr) sink_->Raise(row, event, key);
 }
 
-void HeadlessToolkit::ShowMainWindow() { Window(IndexOf("Form1")).Show(); }
-
-bool HeadlessToolkit::Showing(int row) const {
-    for (const ControlSpec* r = &Layout()[static_cast<std::size_t>(row)]; r != nullptr; r = FindControl(r->parent)) {
-        const int i = IndexOf(r->name);
-        if (r->kind == ControlKind::Form) return WindowVisible(i);
-        if (!controls_[static_cast<std::size_t>(i)]->GetVisible()) return false;
-    }
-    return false;
-}
+void HeadlessToolkit::ShowMainWindow() { Window(IndexOf(kMainWindow)).Show(); }
 
 void HeadlessToolkit::PaintIfShowing() {
     if (paintRow_ < 0) return;
-    const bool showing = Showing(paintRow_);
+    const bool showing = Showing(*this, paintRow_);
     const bool appeared = showing && !paintBoxWasShowing_;
     paintBoxWasShowing_ = showing;
     if (appeared) Raise(paintRow_, EventKind::Paint);
@@ -231,7 +221,7 @@ void HeadlessToolkit::Append(int row, std::u16string_view text) {
 
 void HeadlessToolkit::Enter(int row) {
     Focus(row);
-    At(row).TypeKey(kEnter);
+    At(row).TypeKey(kEnterKey);
 }
 
 void HeadlessToolkit::Backspace(int row, int count) {
@@ -290,11 +280,8 @@ void HeadlessToolkit::Click(int row) {
 
 std::optional<std::u16string> HeadlessToolkit::Hover(int row) {
     Raise(row, EventKind::MouseEnter);
-    const HeadlessControl& c = At(row);
-    const ControlSpec& s = c.Spec();
-    const std::u16string hint = c.GetHint();
-    const bool windowHints = Window(IndexOf(WindowOf(s))).GetShowHint();
-    if (hint.empty() || !(windowHints || HintsAlwaysOn(s))) return std::nullopt;
+    std::u16string hint = At(row).GetHint();
+    if (hint.empty() || !HintShows(*this, row)) return std::nullopt;
     return hint;
 }
 

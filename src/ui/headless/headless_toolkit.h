@@ -102,7 +102,6 @@ public:
     [[nodiscard]] bool GetEnabled() const override { return enabled_; }
     void Advance(long milliseconds);
     [[nodiscard]] long Now() const { return now_; }
-    static constexpr long kPeriod = 1000;
 
 private:
     HeadlessToolkit* kit_;
@@ -178,7 +177,6 @@ public:
 
 private:
     void Focus(int row);
-    [[nodiscard]] bool Showing(int row) const;
 
     std::vector<std::unique_ptr<HeadlessControl>> controls_;
     std::vector<std::unique_ptr<HeadlessWindow>> windows_;  // indexed like controls_, null for non-windows

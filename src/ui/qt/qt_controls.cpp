@@ -166,7 +166,7 @@ void QtWindow::Close() { window_->close(); }
 Color QtWindow::GetColor() const { return InitialColor(Layout()[static_cast<std::size_t>(row_)]); }
 
 QtTimer::QtTimer(QtToolkit& kit, int row, bool manual) : manual_(manual) {
-    timer_.setInterval(1000);
+    timer_.setInterval(kTimerPeriodMs);
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [&kit, row] { kit.Raise(row, EventKind::Timer); });
 }
 
@@ -180,7 +180,7 @@ void QtTimer::SetEnabled(bool enabled) {
 }
 
 void QtMessages::ShowError(std::u16string_view title, std::u16string_view text) {
-    QWidget* parent = kit_->Widget(IndexOf("Form1"));
+    QWidget* parent = kit_->Widget(IndexOf(kMainWindow));
     QMessageBox box(QMessageBox::Critical, Q(title), Q(text), QMessageBox::Ok, parent);
     box.exec();
 }

@@ -4,8 +4,9 @@
 #include <cstdlib>
 
 #include "ui/qt/qt_driver.h"
+#include "ui/qt/qt_program.h"
 #include "ui/qt/qt_toolkit.h"
-#include "ui/session.h"
+#include "ui/qt/qt_session.h"
 
 namespace quorvel::ui {
 
@@ -13,11 +14,7 @@ namespace {
 
 QApplication* MakeApp(int& argc, char** argv) {
     qt::InstallQuietMessageHandler();
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    const char* display = std::getenv("DISPLAY");
-    if ((platform == nullptr || *platform == '\0') && (display == nullptr || *display == '\0')) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    if (!qt::QtProgram::DisplayAvailable()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     return new QApplication(argc, argv);
 }
 
@@ -31,7 +28,7 @@ public:
     void Settle() override { qt::QtDriver::Settle(); }
     bool Screenshot(const std::string& path) override {
         Settle();
-        QWidget* form1 = kit_.Widget(IndexOf("Form1"));
+        QWidget* form1 = kit_.Widget(IndexOf(kMainWindow));
         return form1->grab().save(QString::fromStdString(path), "PNG");
     }
 

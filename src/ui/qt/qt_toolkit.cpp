@@ -172,7 +172,7 @@ void QtToolkit::Build() {
                 }
                 w->setAutoFillBackground(true);
                 ApplyPalette(w, QPalette::Window, s.color);
-                if (s.name == "Form1") form1Row_ = row;
+                if (IsMainWindow(s)) form1Row_ = row;
                 break;
             }
             case ControlKind::Panel: {
@@ -248,7 +248,10 @@ void QtToolkit::Build() {
                 w = box;
                 break;
             }
-            case ControlKind::Timer: timer_ = std::make_unique<QtTimer>(*this, row, options_.manualTimer); break;
+            case ControlKind::Timer:
+                timer_ = std::make_unique<QtTimer>(*this, row, options_.manualTimer);
+                timerRow_ = row;
+                break;
         }
         if (w != nullptr) {
             w->setProperty("quorvelRow", row);
@@ -361,15 +364,8 @@ void QtToolkit::Guard(const std::function<void()>& work) {
 
 bool QtToolkit::TickTimer() {
     if (!timer_->GetEnabled()) return false;
-    Raise(IndexOf("Timer1"), EventKind::Timer);
+    Raise(timerRow_, EventKind::Timer);
     return true;
-}
-
-bool QtToolkit::HintAllowed(int row) const {
-    if (row < 0) return true;
-    const ControlSpec& s = Layout()[static_cast<std::size_t>(row)];
-    const int window = IndexOf(WindowOf(s));
-    return HintsAlwaysOn(s) || windows_.at(static_cast<std::size_t>(window))->GetShowHint();
 }
 
 void QtToolkit::MarkClosed() {
@@ -400,7 +396,7 @@ bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
     const int row = w != nullptr ? kit_->RowOf(w) : -1;
     switch (event->type()) {
         case QEvent::ToolTip:
-            if (w != nullptr && !kit_->HintAllowed(row)) {
+            if (w != nullptr && !HintShows(*kit_, row)) {
                 QToolTip::hideText();
                 event->ignore();
                 return true;
@@ -413,13 +409,13 @@ bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
             if (row < 0 || event->spontaneous()) return false;
             if (Layout()[static_cast<std::size_t>(row)].kind == ControlKind::Form) {
                 kit_->Raise(row, EventKind::Show);
-                if (Layout()[static_cast<std::size_t>(row)].name == "Form1") kit_->SchedulePaint();
+                if (IsMainWindow(Layout()[static_cast<std::size_t>(row)])) kit_->SchedulePaint();
             } else if (Layout()[static_cast<std::size_t>(row)].kind == ControlKind::PaintBox) {
                 kit_->SchedulePaint();
             }
             return false;
         case QEvent::Close:
-            if (row >= 0 && Layout()[static_cast<std::size_t>(row)].name == "Form1") kit_->MarkClosed();
+            if (row >= 0 && IsMainWindow(Layout()[static_cast<std::size_t>(row)])) kit_->MarkClosed();
             return false;
         default: return false;
     }

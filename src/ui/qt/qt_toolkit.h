@@ -26,7 +26,7 @@ class QtPlatform;
 class EventRouter;
 
 struct QtOptions {
-    // The timer ticks only when asked (scenario runs, tests); otherwise every 1000 ms.
+    // The timer ticks only when asked (scenario runs, tests); otherwise every period.
     bool manualTimer = false;
 };
 
@@ -55,8 +55,6 @@ public:
     [[nodiscard]] RecordingCanvas& Recording();
     // One tick now, if the timer runs; false otherwise.
     bool TickTimer();
-    // Whether a tool tip of this row may show now.
-    [[nodiscard]] bool HintAllowed(int row) const;
 
     // Used by the adapters and the event router.
     void Raise(int row, EventKind event, char16_t key = 0);
@@ -83,6 +81,7 @@ private:
     bool paintQueued_ = false;
     int form1Row_ = -1;
     int paintRow_ = -1;
+    int timerRow_ = -1;
 };
 
 // Registers the Tahoma-metric font that Debian ships outside fontconfig's path, if

@@ -22,7 +22,9 @@ void TForm1::FormShow() {
 void TForm1::Timer1Timer() {
     // Every tick restores all five fields, red or not: a mark lasts until the next tick
     // of the running timer, which is never restarted.
-    for (ui::UiControl* field : {&Z1_E_F, &Z1_E_XL_XC, &Z2_E_F, &Z2_E_XL_XC, &Z3_E_F}) field->SetColor(ui::clWindow);
+    op1_.RestoreReactanceColours();
+    op2_.RestoreReactanceColours();
+    z3_.RestoreFrequencyColour();
 }
 
 void TForm1::CB_HilfeClick() { Form1.SetShowHint(CB_Hilfe.GetChecked()); }
