@@ -78,6 +78,9 @@ void QtControl::SetText(std::u16string_view text) {
 
 void QtControl::OnTextChanged() {
     std::u16string now = U(edit_->text());
+    // QLineEdit also signals a keystroke that puts back the text it replaced ("0"
+    // typed over a selected "0"); that is no change, and opens no run to take back.
+    if (now == lastText_) return;
     if (edit_->UserEditing()) undo_.BeforeUserEdit(lastText_);
     lastText_ = std::move(now);
     kit_->Raise(row_, EventKind::Change);
