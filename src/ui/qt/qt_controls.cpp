@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "ui/qt/qt_adapters.h"
+#include "ui/qt/qt_text.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -15,9 +16,6 @@
 namespace quorvel::ui::qt {
 
 namespace {
-
-QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
-std::u16string U(const QString& s) { return s.toStdU16String(); }
 
 // Labels show a carriage return and line feed as one line break.
 QString Displayed(std::u16string_view s) { return Q(s).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
