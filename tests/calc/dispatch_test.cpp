@@ -50,14 +50,14 @@ TEST(Dispatch, EveryKindOfFailureEndsInTheBoxAndNowhereElse) {
     const std::u16string_view expected[] = {u"Division durch Null.", u"kaputt.", u"Unbekannter Fehler."};
     for (std::size_t i = 0; i < std::size(failures); ++i) {
         EXPECT_NO_THROW(app::RunGuarded(box, u"quorvel", failures[i]));
-        ASSERT_EQ(box.boxes.size(), i + 1);
-        EXPECT_EQ(box.boxes[i].title, u"quorvel");
-        EXPECT_EQ(box.boxes[i].text, expected[i]);
+        ASSERT_EQ(box.Count(), i + 1);
+        EXPECT_EQ(box.Last()->title, u"quorvel");
+        EXPECT_EQ(box.Last()->text, expected[i]);
     }
     bool ran = false;
     app::RunGuarded(box, u"quorvel", [&] { ran = true; });
     EXPECT_TRUE(ran);
-    EXPECT_EQ(box.boxes.size(), std::size(failures)) << "a handler that succeeds shows nothing";
+    EXPECT_EQ(box.Count(), std::size(failures)) << "a handler that succeeds shows nothing";
 }
 
 }  // namespace

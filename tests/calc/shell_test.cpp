@@ -36,7 +36,7 @@ TEST(StartUp, StateRightAfterStart) {
     EXPECT_TRUE(w.W("Form1").IsVisible());
     EXPECT_FALSE(w.W("Form2").IsVisible());
     EXPECT_EQ(w.kit.PlatformState().beepOffCalls, 1) << "the beep is switched off once, at the show";
-    EXPECT_TRUE(w.kit.RecordedMessages().boxes.empty());
+    EXPECT_EQ(w.kit.RecordedMessages().Count(), 0U);
 }
 
 TEST(Hints, HelpSwitchFollowsTheCheckBox) {
