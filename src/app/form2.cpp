@@ -1,12 +1,22 @@
 #include "app/form2.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 
 namespace quorvel::app {
 
 namespace {
 
 int Row(std::string_view name) { return ui::IndexOf(name); }
+
+// A screen position `by` pixels on from `edge`. The main window may sit anywhere an
+// int reaches, so the sum is taken wide and kept to what a position can hold.
+int Beside(int edge, int by) {
+    const std::int64_t wide = std::int64_t{edge} + by;
+    return static_cast<int>(std::clamp<std::int64_t>(wide, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 }  // namespace
 
@@ -19,8 +29,8 @@ TForm2::TForm2(ui::Toolkit& toolkit)
 void TForm2::FormShow() {
     // Placed anew each time it appears, so it opens beside wherever the main window
     // is now.
-    form2_.SetLeft(form1_.GetLeft() + 100);
-    form2_.SetTop(form1_.GetTop() + 150);
+    form2_.SetLeft(Beside(form1_.GetLeft(), 100));
+    form2_.SetTop(Beside(form1_.GetTop(), 150));
 }
 
 void TForm2::Button1Click() { form2_.Close(); }

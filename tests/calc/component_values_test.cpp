@@ -33,7 +33,7 @@ TEST(ComponentValues, FromTheShownImaginaryPartAtTheFrequency) {
         w.C("Z3_E_Imaginaer").SetText(c.imaginary);
         w.C("Z3_E_F").SetText(c.frequency);
         w.kit.Enter(World::Row("Z3_E_F"));
-        EXPECT_TRUE(w.kit.RecordedMessages().boxes.empty());
+        EXPECT_EQ(w.kit.RecordedMessages().Count(), 0U);
         EXPECT_EQ(w.C("Z3_E_L").GetText(), c.l);
         EXPECT_EQ(w.C("Z3_E_L_Einheit").GetText(), c.lUnit);
         EXPECT_EQ(w.C("Z3_E_C").GetText(), c.c);
@@ -76,13 +76,13 @@ TEST(FrequencyField, EnterChecksTheFrequency) {
         w.C("Z3_E_F").SetText(c.frequency);
         if (c.frequency.empty()) w.F().Z3_F = 7;  // emptying set it to 0; see the next test
         w.kit.Enter(World::Row("Z3_E_F"));
-        const auto& boxes = w.kit.RecordedMessages().boxes;
+        const auto& messages = w.kit.RecordedMessages();
         if (c.message.empty()) {
-            EXPECT_TRUE(boxes.empty());
+            EXPECT_EQ(messages.Count(), 0U);
         } else {
-            ASSERT_EQ(boxes.size(), 1U);
-            EXPECT_EQ(boxes[0].title, u"Fehler");
-            EXPECT_EQ(boxes[0].text, c.message);
+            ASSERT_EQ(messages.Count(), 1U);
+            EXPECT_EQ(messages.Last()->title, u"Fehler");
+            EXPECT_EQ(messages.Last()->text, c.message);
         }
         EXPECT_EQ(w.F().Z3_F, c.z3f);
     }
@@ -112,10 +112,10 @@ TEST(FrequencyField, AfterBlankingEnterReportsTheBlankImaginaryPart) {
     for (const char* f : {"Z3_E_Phi_Rad", "Z3_E_Phi_Deg", "Z3_E_L", "Z3_E_C"}) EXPECT_EQ(w.C(f).GetText(), u"") << f;
     w.C("Z3_E_F").SetText(u"1k");
     w.kit.Enter(World::Row("Z3_E_F"));
-    const auto& boxes = w.kit.RecordedMessages().boxes;
-    ASSERT_EQ(boxes.size(), 1U);
-    EXPECT_EQ(boxes[0].title, u"quorvel");
-    EXPECT_EQ(boxes[0].text, u"' ' ist kein gültiger Gleitkommawert.");
+    const auto& messages = w.kit.RecordedMessages();
+    ASSERT_EQ(messages.Count(), 1U);
+    EXPECT_EQ(messages.Last()->title, u"quorvel");
+    EXPECT_EQ(messages.Last()->text, u"' ' ist kein gültiger Gleitkommawert.");
     EXPECT_EQ(w.F().Z3_F, 1000.0) << "the frequency was read before the failure";
 }
 
@@ -148,8 +148,8 @@ TEST(CheckBox, UnreadableFrequencyGoesToTheDefaultBoxAfterThePanel) {
     w.C("Z3_E_F").SetText(u"Hz");
     w.kit.Click(World::Row("Z3_CB_BE"));
     EXPECT_TRUE(w.C("Z3_P_BE").GetVisible());
-    ASSERT_EQ(w.kit.RecordedMessages().boxes.size(), 1U);
-    EXPECT_EQ(w.kit.RecordedMessages().boxes[0].text, u"'' ist kein gültiger Gleitkommawert.");
+    ASSERT_EQ(w.kit.RecordedMessages().Count(), 1U);
+    EXPECT_EQ(w.kit.RecordedMessages().Last()->text, u"'' ist kein gültiger Gleitkommawert.");
     EXPECT_EQ(w.C("Z3_E_F").GetColor(), ui::clWindow);
 }
 

@@ -130,9 +130,9 @@ TEST(Picture, UnreadableDegreeTextStopsThePictureThere) {
     w.C("Z3_E_Phi_Deg").SetText(u"90");
     // As a paint event would: through the dispatch wrapper.
     w.app.Raise(World::Row("PB_Gauss"), ui::EventKind::Paint, 0);
-    const auto& boxes = w.kit.RecordedMessages().boxes;
-    ASSERT_EQ(boxes.size(), 1U);
-    EXPECT_EQ(boxes[0].text, u"'4k' ist kein gültiger Gleitkommawert.");
+    const auto& messages = w.kit.RecordedMessages();
+    ASSERT_EQ(messages.Count(), 1U);
+    EXPECT_EQ(messages.Last()->text, u"'4k' ist kein gültiger Gleitkommawert.");
     const auto drawn = w.kit.Recording().Phasors({90, 100});
     ASSERT_EQ(drawn.size(), 1U) << "Z1 stays, Z3 is not drawn";
     EXPECT_NE(w.kit.Recording().Describe().back(), "Ellipse 87, 97, 93, 103") << "nor is the origin dot";
@@ -143,7 +143,7 @@ TEST(Picture, NonFiniteDegreeTextsAreLeftOut) {
     const auto drawn = Draw(w, u"INF", u"NAN", u"-45");
     ASSERT_EQ(drawn.size(), 1U);
     EXPECT_EQ(drawn[0].color, ui::clBlue);
-    EXPECT_TRUE(w.kit.RecordedMessages().boxes.empty());
+    EXPECT_EQ(w.kit.RecordedMessages().Count(), 0U);
     EXPECT_EQ(Draw(w, u"1e12", u"", u"").size(), 1U) << "a huge angle is still a direction";
 }
 
@@ -164,7 +164,7 @@ TEST(Picture, FrameAxesAndDotAtStart) {
 
 TEST(Picture, CheckBoxHidesAndShowsTheBoxAndTheLegend) {
     World w;
-    const int before = static_cast<int>(w.kit.RecordedMessages().boxes.size());
+    const int before = static_cast<int>(w.kit.RecordedMessages().Count());
     w.kit.Click(World::Row("CB_Zeigerdiagramm"));
     EXPECT_FALSE(w.C("PB_Gauss").GetVisible());
     EXPECT_FALSE(w.C("P_Legende").GetVisible());
@@ -174,7 +174,7 @@ TEST(Picture, CheckBoxHidesAndShowsTheBoxAndTheLegend) {
     const auto drawn = w.kit.Recording().Phasors({90, 100});
     ASSERT_EQ(drawn.size(), 1U) << "shown again, it paints the current picture";
     EXPECT_EQ(drawn[0].to, (Point{146, 44}));
-    EXPECT_EQ(static_cast<int>(w.kit.RecordedMessages().boxes.size()), before);
+    EXPECT_EQ(static_cast<int>(w.kit.RecordedMessages().Count()), before);
 }
 
 }  // namespace

@@ -54,14 +54,14 @@ TEST(Dispatch, EveryKindOfFailureEndsInTheBoxAndNowhereElse) {
     const std::u16string_view expected[] = {u"Division durch Null.", u"kaputt.", u"Unbekannter Fehler."};
     for (std::size_t i = 0; i < std::size(failures); ++i) {
         EXPECT_NO_THROW(app::RunGuarded(box, u"quorvel", failures[i]));
-        ASSERT_EQ(box.boxes.size(), i + 1);
-        EXPECT_EQ(box.boxes[i].title, u"quorvel");
-        EXPECT_EQ(box.boxes[i].text, expected[i]);
+        ASSERT_EQ(box.Count(), i + 1);
+        EXPECT_EQ(box.Last()->title, u"quorvel");
+        EXPECT_EQ(box.Last()->text, expected[i]);
     }
     bool ran = false;
     app::RunGuarded(box, u"quorvel", [&] { ran = true; });
     EXPECT_TRUE(ran);
-    EXPECT_EQ(box.boxes.size(), std::size(failures)) << "a handler that succeeds shows nothing";
+    EXPECT_EQ(box.Count(), std::size(failures)) << "a handler that succeeds shows nothing";
 }
 
 // The layout binds events by name; a name no window has would leave a control dead.
@@ -83,7 +83,9 @@ TEST(Bindings, EveryEventOfTheLayoutFindsItsHandler) {
             // Key handlers take the character; every other event none.
             if (ui::WindowOf(row) == ui::kMainWindow && names.count(b.handler) == 1) {
                 for (const calc::TForm1::Handler& h : calc::TForm1::Handlers()) {
-                    if (h.name == b.handler) EXPECT_EQ(h.key != nullptr, b.event == ui::EventKind::KeyPress) << b.handler;
+                    if (h.name == b.handler) {
+                        EXPECT_EQ(h.key != nullptr, b.event == ui::EventKind::KeyPress) << b.handler;
+                    }
                 }
             }
         }

@@ -93,7 +93,7 @@ TEST(Displays, EachMethodItsOwnForms) {
     w.F().Z3 = ComplexValue::Create(1, -1);
     w.F().Ergebnis_Z3_anzeigen();
     ExpectFields(w, "Z3", {u"1,000000", u"-1,000000", u"1,414214", u"-0,785398", u"-4,500000E+01"});
-    EXPECT_TRUE(w.kit.RecordedMessages().boxes.empty());
+    EXPECT_EQ(w.kit.RecordedMessages().Count(), 0U);
 }
 
 TEST(Displays, TinyAnglesAreWrittenWithoutSign) {
@@ -135,9 +135,9 @@ TEST(Displays, InfiniteOperandPartReportsAndTheRestGoesOn) {
     World w;
     w.F().Z1 = ComplexValue::Create(kInf, 2);
     w.F().Z1_Ergebnis_anzeigen();
-    ASSERT_EQ(w.kit.RecordedMessages().boxes.size(), 1U);
+    ASSERT_EQ(w.kit.RecordedMessages().Count(), 1U);
     // INF holds no digit the lenient reader keeps, so the message quotes the empty text.
-    EXPECT_EQ(w.kit.RecordedMessages().boxes[0].text, u"'' ist kein gültiger Gleitkommawert.");
+    EXPECT_EQ(w.kit.RecordedMessages().Last()->text, u"'' ist kein gültiger Gleitkommawert.");
     EXPECT_EQ(w.F().Z1.Real(), kInf) << "the part keeps its value";
     ExpectFields(w, "Z1", {u"INF", u"2,000000", u"INF", u"0", u"0"});
 }
@@ -152,7 +152,7 @@ TEST(Displays, NanPartOfAnOperandBecomesZeroThroughItsText) {
     w.F().Z3 = ComplexValue::Create(kNaN, kNaN);
     w.F().Ergebnis_Z3_anzeigen();
     ExpectFields(w, "Z3", {u"0", u"0", u"NAN", u"NAN", u"NAN"});
-    EXPECT_TRUE(w.kit.RecordedMessages().boxes.empty()) << "Z3 has no change handling";
+    EXPECT_EQ(w.kit.RecordedMessages().Count(), 0U) << "Z3 has no change handling";
 }
 
 TEST(Displays, ResultEnablesTheComponentValuesAndRedraws) {

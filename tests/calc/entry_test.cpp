@@ -30,7 +30,7 @@ TEST(ChangeHandling, EveryKeystrokeStoresThePart) {
             const ComplexValue& v = field[1] == '1' ? w.F().Z1 : w.F().Z2;
             const double part = std::string_view(field).find("Real") != std::string_view::npos ? v.Real() : v.Imaginary();
             EXPECT_EQ(part, c.part);
-            EXPECT_EQ(static_cast<int>(w.kit.RecordedMessages().boxes.size()), c.boxes);
+            EXPECT_EQ(static_cast<int>(w.kit.RecordedMessages().Count()), c.boxes);
             EXPECT_EQ(w.C("Z3_L_Rechnung").GetVisible(), c.boxes > 0 && c.text.size() == 1);
         }
     }
@@ -64,11 +64,11 @@ TEST(EnterHandling, UnreadableTextShowsTheHandlersMessageAndUndoesBothFields) {
         w.kit.Type(Row("Z1_E_Real"), u"3");
         w.kit.Type(Row("Z1_E_Imaginaer"), u"4q");
         w.kit.Type(Row("Z1_E_Imaginaer"), u"k");
-        w.kit.RecordedMessages().boxes.clear();
+        w.kit.RecordedMessages().Forget();
         w.kit.Enter(Row(c.field));
-        ASSERT_EQ(w.kit.RecordedMessages().boxes.size(), 1U);
-        EXPECT_EQ(w.kit.RecordedMessages().boxes[0].title, u"Fehler");
-        EXPECT_EQ(w.kit.RecordedMessages().boxes[0].text, c.message);
+        ASSERT_EQ(w.kit.RecordedMessages().Count(), 1U);
+        EXPECT_EQ(w.kit.RecordedMessages().Last()->title, u"Fehler");
+        EXPECT_EQ(w.kit.RecordedMessages().Last()->text, c.message);
         EXPECT_EQ(w.C("Z1_E_Real").GetText(), u"0") << "the last run of the real field is taken back too";
         EXPECT_EQ(w.C("Z1_E_Imaginaer").GetText(), u"4q");
         EXPECT_EQ(w.C("Z1_E_ABS").GetText(), u"0") << "no polar display";
@@ -80,10 +80,10 @@ TEST(EnterHandling, Z2MessagesHaveNoFullStop) {
         SCOPED_TRACE(field);
         World w;
         w.kit.Type(Row("Z2_E_Real"), u"k");
-        w.kit.RecordedMessages().boxes.clear();
+        w.kit.RecordedMessages().Forget();
         w.kit.Enter(Row(field));
-        ASSERT_EQ(w.kit.RecordedMessages().boxes.size(), 1U);
-        EXPECT_EQ(w.kit.RecordedMessages().boxes[0].text, u"Die eingegebene Zahl ist ungültig");
+        ASSERT_EQ(w.kit.RecordedMessages().Count(), 1U);
+        EXPECT_EQ(w.kit.RecordedMessages().Last()->text, u"Die eingegebene Zahl ist ungültig");
     }
 }
 
@@ -142,7 +142,7 @@ TEST(PolarEntry, MagnitudeAndAngle) {
         EXPECT_EQ(w.C(c.field).GetText(), c.angle) << "the typed angle stays";
         EXPECT_EQ(w.C("Z1_E_Real").GetText(), c.real);
         EXPECT_EQ(w.C("Z1_E_Imaginaer").GetText(), c.imaginary);
-        EXPECT_TRUE(w.kit.RecordedMessages().boxes.empty());
+        EXPECT_EQ(w.kit.RecordedMessages().Count(), 0U);
     }
 }
 
@@ -186,8 +186,8 @@ TEST(PolarEntry, UnreadableInputKeepsTheValueAndUndoesThePolarFields) {
         w.kit.Type(Row(z + "_E_ABS"), u"2");
         w.kit.Type(Row(c.field), u"zz");
         w.kit.Enter(Row(c.field));
-        ASSERT_EQ(w.kit.RecordedMessages().boxes.size(), 1U);
-        EXPECT_EQ(w.kit.RecordedMessages().boxes[0].text, c.message);
+        ASSERT_EQ(w.kit.RecordedMessages().Count(), 1U);
+        EXPECT_EQ(w.kit.RecordedMessages().Last()->text, c.message);
         const ComplexValue& v = z == "Z1" ? w.F().Z1 : w.F().Z2;
         EXPECT_EQ(v.Real(), 0.0);
         // Each polar field takes back its own last run.
@@ -231,7 +231,8 @@ TEST(BadInput, AMebibyteOfTextInAnEntryField) {
     junk[100] = u'x';
     w.C("Z2_E_Imaginaer").SetText(junk);
     w.kit.Enter(World::Row("Z2_E_Imaginaer"));
-    EXPECT_EQ(w.kit.RecordedMessages().boxes.back().text, u"Die eingegebene Zahl ist ungültig");
+    ASSERT_TRUE(w.kit.RecordedMessages().Last().has_value());
+    EXPECT_EQ(w.kit.RecordedMessages().Last()->text, u"Die eingegebene Zahl ist ungültig");
     EXPECT_EQ(w.F().Z2.Imaginary(), 0.0);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "test_world.h"
 
 namespace quorvel::test {
@@ -34,7 +36,7 @@ TEST(StartUp, StateRightAfterStart) {
     EXPECT_TRUE(w.W("Form1").IsVisible());
     EXPECT_FALSE(w.W("Form2").IsVisible());
     EXPECT_EQ(w.kit.PlatformState().beepOffCalls, 1) << "the beep is switched off once, at the show";
-    EXPECT_TRUE(w.kit.RecordedMessages().boxes.empty());
+    EXPECT_EQ(w.kit.RecordedMessages().Count(), 0U);
 }
 
 TEST(Hints, HelpSwitchFollowsTheCheckBox) {
@@ -111,6 +113,35 @@ TEST(ConstantsWindow, PlacedBesideTheMainWindowEachTimeItAppears) {
     w.kit.Click(World::Row("B_Konstanten"));
     EXPECT_EQ(w.W("Form2").GetLeft(), 100);
     EXPECT_EQ(w.W("Form2").GetTop(), 150);
+}
+
+struct PlacementCase {
+    const char* input;  // where the main window is
+    int left;
+    int top;
+    int expectedLeft;
+    int expectedTop;
+};
+
+TEST(ConstantsWindow, PlacementStaysWithinTheScreenCoordinates) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const PlacementCase cases[] = {
+        {"origin", 0, 0, 100, 150},
+        {"2147483600 / 2147483600", 2147483600, 2147483600, kMax, kMax},
+        {"just fits", kMax - 100, kMax - 150, kMax, kMax},
+        {"one past", kMax - 99, kMax - 149, kMax, kMax},
+        {"far left and up", kMin, kMin, kMin + 100, kMin + 150},
+    };
+    for (const PlacementCase& c : cases) {
+        SCOPED_TRACE(c.input);
+        World w;
+        w.kit.Move(World::Row("Form1"), c.left, c.top);
+        w.kit.Click(World::Row("B_Konstanten"));
+        ASSERT_TRUE(w.W("Form2").IsVisible());
+        EXPECT_EQ(w.W("Form2").GetLeft(), c.expectedLeft);
+        EXPECT_EQ(w.W("Form2").GetTop(), c.expectedTop);
+    }
 }
 
 struct ConstantCase {

@@ -51,8 +51,8 @@ TEST(SetText, FailureInChangeIsShownBeforeTheWriteReturns) {
     };
     kit.Control(real).SetText(u"x");
     // The box was already shown when SetText returned, and the writer goes on.
-    ASSERT_EQ(kit.RecordedMessages().boxes.size(), 1U);
-    EXPECT_EQ(kit.RecordedMessages().boxes[0].text, u"'x' ist kein gültiger Gleitkommawert.");
+    ASSERT_EQ(kit.RecordedMessages().Count(), 1U);
+    EXPECT_EQ(kit.RecordedMessages().Last()->text, u"'x' ist kein gültiger Gleitkommawert.");
     EXPECT_EQ(kit.Control(real).GetText(), u"x");
     kit.Control(Row("Z2_E_Imaginaer")).SetText(u"7");
     EXPECT_EQ(kit.Control(Row("Z2_E_Imaginaer")).GetText(), u"7");
@@ -152,6 +152,38 @@ TEST(Clicks, HiddenContainersKeepTheirTexts) {
     kit.Control(panel).SetVisible(false);
     kit.Control(panel).SetVisible(true);
     EXPECT_EQ(kit.Control(Row("Z1_E_F")).GetText(), u"50");
+}
+
+struct BoxCase {
+    std::u16string_view title;
+    std::u16string_view text;
+};
+
+TEST(MessageBoxes, CountedWithTheLatestKeptAndEachOneObserved) {
+    const BoxCase shown[] = {
+        {u"Fehler", u"Die eingegebene Zahl ist ungültig."},
+        {u"quorvel", u"Division durch Null."},
+        {u"Fehler", u"Die eingegebene Frequenz muß größer als 0 Hz sein"},
+    };
+    ui::headless::HeadlessMessages messages;
+    std::vector<ui::BoxSeen> seen;
+    messages.observer = [&](const ui::BoxSeen& b) { seen.push_back(b); };
+    EXPECT_EQ(messages.Count(), 0U);
+    EXPECT_FALSE(messages.Last().has_value());
+    for (std::size_t i = 0; i < std::size(shown); ++i) {
+        SCOPED_TRACE(i);
+        messages.ShowError(shown[i].title, shown[i].text);
+        EXPECT_EQ(messages.Count(), i + 1);
+        ASSERT_TRUE(messages.Last().has_value());
+        EXPECT_EQ(messages.Last()->title, shown[i].title);
+        EXPECT_EQ(messages.Last()->text, shown[i].text);
+        ASSERT_EQ(seen.size(), i + 1);
+        EXPECT_EQ(seen[i].text, shown[i].text);
+        EXPECT_EQ(seen[i].icon, "error");
+    }
+    messages.Forget();
+    EXPECT_EQ(messages.Count(), 0U);
+    EXPECT_FALSE(messages.Last().has_value());
 }
 
 }  // namespace

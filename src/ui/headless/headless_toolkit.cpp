@@ -157,7 +157,8 @@ void HeadlessTimer::Advance(long milliseconds) {
 }
 
 void HeadlessMessages::ShowError(std::u16string_view title, std::u16string_view text) {
-    boxes.push_back({std::u16string(title), std::u16string(text)});
+    ++count_;
+    last_ = RecordedBox{std::u16string(title), std::u16string(text)};
     // Every box of the program is an error box.
     if (observer) observer(BoxSeen{std::u16string(title), std::u16string(text), "error"});
 }

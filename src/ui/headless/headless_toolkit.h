@@ -3,8 +3,9 @@
 // The controls on plain objects: enough to run and check every handler without a
 // window system. User actions follow the same rules as on the real widgets: a key is
 // seen by the key handler, then edits the text, then raises Change if the text
-// changed; runs and undo follow EditUndo; message boxes are recorded and answered.
+// changed; runs and undo follow EditUndo; message boxes are counted and answered.
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -115,11 +116,24 @@ struct RecordedBox {
     std::u16string text;
 };
 
+// A long run may show any number of boxes, so only their count and the latest are
+// kept; whoever needs each box as it opens watches through `observer`.
 class HeadlessMessages final : public UiMessages {
 public:
     void ShowError(std::u16string_view title, std::u16string_view text) override;
-    std::vector<RecordedBox> boxes;
+    [[nodiscard]] std::size_t Count() const { return count_; }
+    // The latest box shown; none before the first.
+    [[nodiscard]] const std::optional<RecordedBox>& Last() const { return last_; }
+    // Counts afresh from here on.
+    void Forget() {
+        count_ = 0;
+        last_.reset();
+    }
     std::function<void(const BoxSeen&)> observer;
+
+private:
+    std::size_t count_ = 0;
+    std::optional<RecordedBox> last_;
 };
 
 class HeadlessPlatform final : public UiPlatform {
@@ -160,7 +174,7 @@ public:
         messages_.observer = std::move(observer);
     }
 
-    // For tests: the recorded boxes, the canvas operations, the simulated clock.
+    // For tests: the boxes shown, the canvas operations, the simulated clock.
     [[nodiscard]] HeadlessMessages& RecordedMessages() { return messages_; }
     [[nodiscard]] RecordingCanvas& Recording() { return canvas_; }
     [[nodiscard]] HeadlessTimer& Clock() { return timer_; }

@@ -3,6 +3,7 @@
 #include <QPolygon>
 
 #include "ui/qt/qt_adapters.h"
+#include "ui/qt/qt_text.h"
 
 // Drawing follows the conventions of a GDI canvas: no antialiasing, rectangles
 // exclusive of their right and bottom edges, text placed by its top-left corner on
@@ -79,7 +80,7 @@ void QtCanvas::TextOut(int x, int y, std::u16string_view text) {
         // Points at the 96 dpi the layout was drawn for, whatever this screen reports.
         font.setPixelSize((fontPoints_ * 96 + 36) / 72);
         p.setFont(font);
-        const QString s = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+        const QString s = Q(text);
         const QFontMetrics fm(font);
         const QRect box(x, y, fm.horizontalAdvance(s), fm.height());
         p.fillRect(box, ToQColor(brushColor_));

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "ui/qt/qt_adapters.h"
+#include "ui/qt/qt_text.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -15,9 +16,6 @@
 namespace quorvel::ui::qt {
 
 namespace {
-
-QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
-std::u16string U(const QString& s) { return s.toStdU16String(); }
 
 // Labels show a carriage return and line feed as one line break.
 QString Displayed(std::u16string_view s) { return Q(s).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
@@ -78,6 +76,9 @@ void QtControl::SetText(std::u16string_view text) {
 
 void QtControl::OnTextChanged() {
     std::u16string now = U(edit_->text());
+    // QLineEdit also signals a keystroke that puts back the text it replaced ("0"
+    // typed over a selected "0"); that is no change, and opens no run to take back.
+    if (now == lastText_) return;
     if (edit_->UserEditing()) undo_.BeforeUserEdit(lastText_);
     lastText_ = std::move(now);
     kit_->Raise(row_, EventKind::Change);

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QToolTip>
 
+#include "ui/qt/qt_text.h"
+
 namespace quorvel::ui::qt {
 
 namespace {
@@ -37,7 +39,7 @@ void QtDriver::AnswerBox() {
             case QMessageBox::Question: icon = "question"; break;
             case QMessageBox::NoIcon: break;
         }
-        observer_(BoxSeen{box->windowTitle().toStdU16String(), box->text().toStdU16String(), icon});
+        observer_(BoxSeen{U(box->windowTitle()), U(box->text()), icon});
     }
     QAbstractButton* ok = box->button(QMessageBox::Ok);
     if (ok != nullptr) {
@@ -138,7 +140,7 @@ std::optional<std::u16string> QtDriver::Hover(int row) {
     QHelpEvent help(QEvent::ToolTip, Center(w), w->mapToGlobal(Center(w)));
     QApplication::sendEvent(w, &help);
     std::optional<std::u16string> shown;
-    if (QToolTip::isVisible()) shown = QToolTip::text().toStdU16String();
+    if (QToolTip::isVisible()) shown = U(QToolTip::text());
     QToolTip::hideText();
     Settle();
     return shown;

@@ -19,14 +19,9 @@
 #include <cstdio>
 
 #include "ui/qt/qt_adapters.h"
+#include "ui/qt/qt_text.h"
 
 namespace quorvel::ui::qt {
-
-namespace {
-
-QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
-
-}  // namespace
 
 void FitLabel(QLabel* label, const ControlSpec& spec) {
     // Labels size themselves to their caption; where this screen's font draws a pixel

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <string>
+#include <vector>
+
+#include "ui/qt/qt_driver.h"
+#include "ui/qt/qt_text.h"
+#include "ui/qt/qt_toolkit.h"
+
+// Texts reach the widgets and come back code unit for code unit: a leading U+FEFF
+// or U+FFFE is text like any other, not a byte-order mark.
+
+namespace quorvel::test {
+namespace {
+
+struct TextCase {
+    const char* input;  // names the row
+    std::u16string_view text;
+};
+
+const TextCase kTexts[] = {
+    {"FEFF then 3", u"\uFEFF3"},
+    {"FFFE then 12,5", u"\uFFFE12,5"},
+    {"FEFF alone", u"\uFEFF"},
+    {"FFFE FEFF", u"\uFFFE\uFEFF"},
+    {"FEFF inside", u"1\uFEFF2"},
+    {"plain 4,7k", u"4,7k"},
+};
+
+// The code units a widget holds, read without any decoding.
+std::u16string Units(const QString& s) {
+    std::u16string out;
+    for (const QChar c : s) out.push_back(c.unicode());
+    return out;
+}
+
+TEST(QtTextConversion, EveryCodeUnitCrossesBothWays) {
+    for (const TextCase& c : kTexts) {
+        SCOPED_TRACE(c.input);
+        const QString q = ui::qt::Q(c.text);
+        EXPECT_EQ(Units(q), c.text);
+        EXPECT_EQ(ui::qt::U(q), c.text);
+    }
+}
+
+class QtTexts : public ::testing::Test {
+protected:
+    QWidget* W(std::string_view name) { return kit.Widget(ui::IndexOf(name)); }
+
+    ui::qt::QtToolkit kit{ui::qt::QtOptions{true}};
+};
+
+TEST_F(QtTexts, SetTextComesBackExactlyThroughGetText) {
+    // An edit, a read-only edit, a speed button, a button, a group box and a window.
+    for (const char* name : {"Z1_E_Real", "Z3_E_Real", "SB_Z1parZ2ser", "B_Fertig", "GroupBox4", "Form2"}) {
+        for (const TextCase& c : kTexts) {
+            SCOPED_TRACE(std::string(name) + ": " + c.input);
+            ui::UiControl& control = kit.Control(ui::IndexOf(name));
+            control.SetText(c.text);
+            EXPECT_EQ(control.GetText(), c.text);
+        }
+    }
+}
+
+TEST_F(QtTexts, LabelShowsTheCaptionAsWritten) {
+    auto* label = qobject_cast<QLabel*>(W("Z3_L_Rechnung"));
+    ASSERT_NE(label, nullptr);
+    for (const TextCase& c : kTexts) {
+        SCOPED_TRACE(c.input);
+        kit.Control(ui::IndexOf("Z3_L_Rechnung")).SetText(c.text);
+        EXPECT_EQ(Units(label->text()), c.text);
+    }
+}
+
+TEST_F(QtTexts, HintReachesTheToolTipAsWritten) {
+    for (const TextCase& c : kTexts) {
+        SCOPED_TRACE(c.input);
+        kit.Control(ui::IndexOf("B_Z1_M1")).SetHint(c.text);
+        EXPECT_EQ(Units(W("B_Z1_M1")->toolTip()), c.text);
+    }
+}
+
+TEST_F(QtTexts, MessageBoxShowsTitleAndTextAsWritten) {
+    ui::qt::QtDriver driver{kit};
+    std::vector<ui::BoxSeen> boxes;
+    driver.ObserveBoxes([&](const ui::BoxSeen& b) { boxes.push_back(b); });
+    for (const TextCase& c : kTexts) {
+        SCOPED_TRACE(c.input);
+        boxes.clear();
+        kit.Messages().ShowError(c.text, c.text);
+        ASSERT_EQ(boxes.size(), 1U);
+        EXPECT_EQ(boxes[0].title, c.text);
+        EXPECT_EQ(boxes[0].text, c.text);
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::test
