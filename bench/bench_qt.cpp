@@ -1,6 +1,6 @@
 // Time of whole events on the real widgets (offscreen): one typed character, Enter in
-// a rectangular field, a click on "Z1||Z2", and one whole diagram picture beside a
-// bare fill of the same image. Each timed event includes the processing of the
+// a rectangular field, a click on "Z1||Z2", a function on Z1, an inductance button,
+// and one whole diagram picture beside a bare fill of the same image. Each timed event includes the processing of the
 // repaints it causes.
 
 #include <benchmark/benchmark.h>
@@ -79,6 +79,36 @@ void ClickParallel(benchmark::State& state) {
     }
 }
 BENCHMARK(ClickParallel);
+
+// A function on Z1: the display with its change handlings, the blanking of Z3's fields
+// and the redraw. Conjugation alternates between two values, so every click writes.
+void ClickFunctionOnZ1(benchmark::State& state) {
+    Calculator c;
+    QWidget* button = c.W("SB_Z1_konj");
+    for (auto _ : state) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        Calculator::Settle();
+    }
+}
+BENCHMARK(ClickFunctionOnZ1);
+
+// An inductance turned into its reactance in Z1's imaginary field.
+void ClickInductance(benchmark::State& state) {
+    Calculator c;
+    QTest::mouseClick(c.W("Z1_CB_X"), Qt::LeftButton);
+    c.Set("Z1_E_XL_XC", u"100m");
+    c.Set("Z1_E_F", u"50");
+    Calculator::Settle();
+    QWidget* button = c.W("Z1_XL");
+    for (auto _ : state) {
+        state.PauseTiming();
+        c.Set("Z1_E_Imaginaer", u"0");
+        state.ResumeTiming();
+        QTest::mouseClick(button, Qt::LeftButton);
+        Calculator::Settle();
+    }
+}
+BENCHMARK(ClickInductance);
 
 void WholePicture(benchmark::State& state) {
     Calculator c;

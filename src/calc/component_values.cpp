@@ -13,7 +13,8 @@ namespace quorvel::calc {
 void Result::ComponentValues() {
     if (frequency_.GetText().empty()) return;
     frequencyValue_ = Zahleneingabe(frequency_.GetText());
-    const double X = static_cast<double>(StrToFloat(fields_.imaginary.GetText()));
+    // The shown reactance is taken at extended precision, as the strict reader gives it.
+    const long double X = StrToFloat(fields_.imaginary.GetText());
     if (X == 0) {
         inductance_.SetText(u"0");
         capacitance_.SetText(u"0");
@@ -22,7 +23,7 @@ void Result::ComponentValues() {
     const double F = frequencyValue_;
     if (F <= 0) return;
     if (X > 0) {
-        const double L = static_cast<double>(static_cast<long double>(X) / (2 * kPi * F));
+        const double L = static_cast<double>(X / (2 * kPi * F));
         const double Temp = AnzeigeWert(L);
         inductanceUnit_.SetText(u"H");
         inductance_.SetText(FormatFixed3(Temp) + EinheitVorsatz(L));
@@ -30,7 +31,7 @@ void Result::ComponentValues() {
         capacitanceUnit_.SetText(u"");
     } else {
         // X < 0, or not a number.
-        const double C = static_cast<double>(1 / (std::fabs(static_cast<long double>(X)) * 2 * kPi * F));
+        const double C = static_cast<double>(1 / (std::fabs(X) * 2 * kPi * F));
         const double Temp = AnzeigeWert(C);
         capacitanceUnit_.SetText(u"F");
         capacitance_.SetText(FormatFixed3(Temp) + EinheitVorsatz(C));

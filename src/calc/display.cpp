@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "calc/display_rules.h"
 #include "calc/form1.h"
 
@@ -20,7 +22,14 @@ void ShowValue(const ValueFields& fields, const ComplexValue& value, const Displ
     fields.degrees.SetText(FieldText(RadToDeg(angle), forms.angles->degrees));
 }
 
-void Operand::ShowCoordinates() { ShowValue(fields_, value_, kCoordinates); }
+void Operand::ShowCoordinates() {
+    ShowValue(fields_, value_, kCoordinates);
+    // This display writes "0" for a NaN part, and the part must then be 0: the change
+    // handling sees to that, except where the field already read "0" and nothing
+    // changed. A NaN left there would hide behind the "0" and reach every later result.
+    if (std::isnan(value_.Real())) value_.SetReal(0);
+    if (std::isnan(value_.Imaginary())) value_.SetImaginary(0);
+}
 
 void Operand::ShowPolar() { ShowValue(fields_, value_, kPolar); }
 

@@ -111,7 +111,12 @@ ComplexValue operator/(const ComplexValue& z, const ComplexValue& w) {
 double Abs(const ComplexValue& z) noexcept {
     const Wide a = z.Real();
     const Wide b = z.Imaginary();
-    const double s = static_cast<double>(a * a + b * b);
+    const Wide sum = a * a + b * b;
+    const double s = static_cast<double>(sum);
+    // A finite value above about 1.34e154 has a magnitude within the double range
+    // although its sum of squares is not: only there the root is taken of the wide
+    // sum. Everywhere else the sum is rounded to double first, as it always was.
+    if (std::isinf(s) && std::isfinite(sum)) return static_cast<double>(std::sqrt(sum));
     return std::sqrt(s);
 }
 

@@ -57,9 +57,10 @@ private:
     double imaginary_ = 0.0;
 };
 
-// The magnitude sqrt(S) with S = a² + b² rounded to double. Because S is rounded, the
-// result is +inf once a² + b² leaves the double range (|z| above about 1.34e154).
-// Not snapped: it is a plain number, not a stored part.
+// The magnitude sqrt(S) with S = a² + b² rounded to double. Where a² + b² leaves the
+// double range (|z| above about 1.34e154) but the parts are finite, the root is taken
+// of the sum at extended precision instead, so a finite value never has an infinite
+// magnitude. Not snapped: it is a plain number, not a stored part.
 [[nodiscard]] double Abs(const ComplexValue& z) noexcept;
 
 // atan2(b, a) in radians, in (-pi, pi]. The zero value has the angle 0, and since no

@@ -128,14 +128,44 @@ TEST(ComplexValueMagnitude, AbsAndAngle) {
         {"-1-j1e-13", C(-1, -1e-13), 1, kPi},
         {"0-j1", C(0, -1), 1, -kPi / 2},
         {"0+j0", C(0, 0), 0, 0},
-        {"1e200+j0", C(1e200, 0), kInf, 0},
-        {"1e154+j1e154", C(1e154, 1e154), kInf, kPi / 4},
+        {"1e200+j0", C(1e200, 0), 1e200, 0},
+        {"-1e300+j0", C(-1e300, 0), 1e300, kPi},
+        {"largest+j0", C(1.7976931348623157e308, 0), 1.7976931348623157e308, 0},
+        {"inf+j0", C(kInf, 0), kInf, 0},
+        {"inf+jinf", C(kInf, kInf), kInf, kPi / 4},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.input);
         EXPECT_EQ(Abs(row.z), row.abs);
         EXPECT_DOUBLE_EQ(Angle(row.z), row.angle);
     }
+}
+
+// Where the sum of squares leaves the double range the magnitude is still finite;
+// below that the rounded sum decides, bit for bit.
+TEST(AbsBeyondTheSquares, FiniteValuesHaveFiniteMagnitudes) {
+    const struct {
+        const char* input;
+        ComplexValue z;
+        double abs;
+    } rows[] = {
+        {"1e154+j1e154", C(1e154, 1e154), 1.4142135623730951e154},
+        {"1e300+j1e300", C(1e300, 1e300), 1.4142135623730951e300},
+        {"3e200+j4e200", C(3e200, 4e200), 5e200},
+        {"largest+jlargest", C(1.7976931348623157e308, 1.7976931348623157e308), kInf},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.input);
+        if (std::isinf(row.abs)) {
+            EXPECT_EQ(Abs(row.z), row.abs) << "beyond the double range itself";
+        } else {
+            EXPECT_NEAR(Abs(row.z), row.abs, row.abs * 1e-15);
+        }
+    }
+    EXPECT_EQ(Abs(C(1e153, 1e153)), std::sqrt(2e306)) << "a finite sum keeps the rounded formula";
+    EXPECT_TRUE(std::isnan(Abs(C(kNaN, 1))));
+    const ComplexValue root = Sqrt(C(1e200, 0));
+    EXPECT_NEAR(root.Real(), 1e100, 1e85) << "the square root inherits the magnitude";
 }
 
 TEST(ComplexValueUnary, SqrSqrtConjugate) {

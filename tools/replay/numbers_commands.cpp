@@ -14,6 +14,9 @@ void Runner::Call(const std::vector<Word>& words) {
     const std::string& fn = words[1].raw;
     const Word& arg = words[2];
     const bool textArg = fn == "Zahleneingabe" || fn == "StrToFloat";
+    if (!textArg && fn != "Wertberechnung" && fn != "AnzeigeWert" && fn != "EinheitVorsatz") {
+        throw ScriptError("unknown function: " + fn);
+    }
     if (textArg != arg.quoted) throw ScriptError(textArg ? "TEXT must be quoted" : "argument must not be quoted");
     const std::string echo = textArg ? ui::Quote(arg.text) : arg.raw;
     // Parse before calling, so a malformed argument is a script error, not a result.
@@ -21,26 +24,24 @@ void Runner::Call(const std::vector<Word>& words) {
     int index = 0;
     if (fn == "AnzeigeWert" || fn == "EinheitVorsatz") number = ParseNumber(arg.raw);
     if (fn == "Wertberechnung") index = ParseInteger(arg.raw);
-    out_ << "call " << fn << ' ' << echo;
+    // The answer is formed whole before it is written: a failure shows no " = ".
+    std::string answer;
     try {
         if (fn == "Zahleneingabe") {
-            out_ << " = " << FormatNumber(Zahleneingabe(arg.text));
+            answer = " = " + FormatNumber(Zahleneingabe(arg.text));
         } else if (fn == "StrToFloat") {
-            out_ << " = " << FormatNumber(static_cast<double>(StrToFloat(arg.text)));
+            answer = " = " + FormatNumber(static_cast<double>(StrToFloat(arg.text)));
         } else if (fn == "Wertberechnung") {
-            out_ << " = " << FormatNumber(Wertberechnung(index));
+            answer = " = " + FormatNumber(Wertberechnung(index));
         } else if (fn == "AnzeigeWert") {
-            out_ << " = " << FormatNumber(AnzeigeWert(number));
-        } else if (fn == "EinheitVorsatz") {
-            out_ << " = " << ui::Quote(EinheitVorsatz(number));
+            answer = " = " + FormatNumber(AnzeigeWert(number));
         } else {
-            out_ << '\n';
-            throw ScriptError("unknown function: " + fn);
+            answer = " = " + ui::Quote(EinheitVorsatz(number));
         }
     } catch (const CalcError& e) {
-        out_ << " fails " << ui::Quote(e.Message());
+        answer = " fails " + ui::Quote(e.Message());
     }
-    out_ << '\n';
+    out_ << "call " << fn << ' ' << echo << answer << '\n';
 }
 
 void Runner::Format(const std::vector<Word>& words) {

@@ -18,7 +18,8 @@ HeadlessControl::HeadlessControl(HeadlessToolkit& kit, int row)
       row_(row),
       text_(spec_->text),
       hint_(spec_->hint),
-      visible_(!spec_->Has(kHidden)),
+      // The timer has no window presence: its row is never seen, as on the real widgets.
+      visible_(!spec_->Has(kHidden) && spec_->kind != ControlKind::Timer),
       enabled_(!spec_->Has(kDisabled)),
       checked_(spec_->Has(kChecked)),
       bold_(spec_->font.bold),
