@@ -139,4 +139,18 @@ std::string ColorName(Color color) {
     return out;
 }
 
+std::u16string BoxText(std::u16string_view message) {
+    const std::size_t open = message.find(u'\'');
+    const std::size_t close = message.rfind(u'\'');
+    if (open == std::u16string_view::npos || close <= open + 1 + kBoxQuoteLimit) return std::u16string(message);
+    std::size_t keep = kBoxQuoteLimit - 1;
+    // Never cut a character outside the Basic Multilingual Plane in half.
+    const char16_t last = message[open + keep];
+    if (last >= 0xD800 && last <= 0xDBFF) --keep;
+    std::u16string shown(message.substr(0, open + 1 + keep));
+    shown += u'\u2026';
+    shown += message.substr(close);
+    return shown;
+}
+
 }  // namespace quorvel::ui

@@ -3,6 +3,7 @@
 // Conversions between the UTF-16 texts of the calculator and the UTF-8 of scripts,
 // transcripts and messages, and the transcript's forms of strings and colours.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,12 @@ std::string Quote(std::u16string_view text);
 
 // `red` for clRed, `window` for the system window colour, otherwise `#rrggbb`.
 std::string ColorName(Color color);
+
+// A message as a box shows it: a quoted text (between the first and the last "'")
+// longer than kBoxQuoteLimit characters is cut to its first ones and "…", so that a
+// pasted mebibyte neither freezes the box's layout nor widens it past the screen.
+// The message's own words stay as they are.
+inline constexpr std::size_t kBoxQuoteLimit = 100;
+std::u16string BoxText(std::u16string_view message);
 
 }  // namespace quorvel::ui

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/text.h"
+
 namespace quorvel::ui::headless {
 
 namespace {
@@ -159,9 +161,10 @@ void HeadlessTimer::Advance(long milliseconds) {
 
 void HeadlessMessages::ShowError(std::u16string_view title, std::u16string_view text) {
     ++count_;
-    last_ = RecordedBox{std::u16string(title), std::u16string(text)};
+    const std::u16string shown = BoxText(text);
+    last_ = RecordedBox{std::u16string(title), shown};
     // Every box of the program is an error box.
-    if (observer) observer(BoxSeen{std::u16string(title), std::u16string(text), "error"});
+    if (observer) observer(BoxSeen{std::u16string(title), shown, "error"});
 }
 
 HeadlessToolkit::HeadlessToolkit() : timer_(*this), canvas_(0, 0) {

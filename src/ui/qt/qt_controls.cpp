@@ -8,6 +8,7 @@
 
 #include "ui/qt/qt_adapters.h"
 #include "ui/qt/qt_text.h"
+#include "ui/text.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -40,6 +41,7 @@ QtControl::QtControl(QtToolkit& kit, int row, QWidget* widget)
         edit_->onKey = [this](char16_t key) { kit_->Raise(row_, EventKind::KeyPress, key); };
         edit_->onUndo = [this] { kit_->Guard([this] { Undo(); }); };
         edit_->onRunEnd = [this] { undo_.EndRun(); };
+        edit_->canUndo = [this] { return undo_.CanUndo(); };
         edit_->onClick = [this] { kit_->Raise(row_, EventKind::Click); };
         QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] { kit_->Guard([this] { OnTextChanged(); }); });
     }
@@ -58,6 +60,9 @@ void QtControl::SetText(std::u16string_view text) {
         undo_.ProgramWrite();
         if (U(edit_->text()) == text) return;
         edit_->setText(Q(text));  // Change runs inside, through textChanged
+        // A text written by the program shows its beginning, as a desktop edit does;
+        // where the user types, the cursor stays after the text.
+        if (!edit_->hasFocus()) edit_->setCursorPosition(0);
         return;
     }
     text_ = text;
@@ -182,7 +187,7 @@ void QtTimer::SetEnabled(bool enabled) {
 
 void QtMessages::ShowError(std::u16string_view title, std::u16string_view text) {
     QWidget* parent = kit_->Widget(IndexOf(kMainWindow));
-    QMessageBox box(QMessageBox::Critical, Q(title), Q(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, Q(title), Q(BoxText(text)), QMessageBox::Ok, parent);
     box.exec();
 }
 

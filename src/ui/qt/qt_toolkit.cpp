@@ -8,13 +8,16 @@
 #include <QGroupBox>
 #include <QIconEngine>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOption>
 #include <QToolTip>
+#include <QTranslator>
 #include <algorithm>
 #include <cstdio>
 
@@ -87,6 +90,13 @@ public:
             default: return QProxyStyle::pixelMetric(metric, option, widget);
         }
     }
+    // The focus frame around the caption stays inside the button: at 12 pixels high
+    // the style's own frame would lose its top and bottom lines.
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override {
+        const QRect r = QProxyStyle::subElementRect(element, option, widget);
+        if (element == SE_RadioButtonFocusRect || element == SE_CheckBoxFocusRect) return r & option->rect;
+        return r;
+    }
 };
 
 QStyle* CompactStyle() {
@@ -103,6 +113,20 @@ void ApplyPalette(QWidget* w, QPalette::ColorRole role, Color color) {
 }
 
 }  // namespace
+
+void InstallGermanTranslation() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    // Qt's own German texts (the edit menu, standard buttons), from Debian's
+    // translation package; without it Qt's English stays.
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
 
 void RegisterBundledFonts() {
     static bool done = false;
@@ -129,6 +153,7 @@ void InstallQuietMessageHandler() { qInstallMessageHandler(QuietHandler); }
 
 QtToolkit::QtToolkit(QtOptions options) : options_(options) {
     RegisterBundledFonts();
+    InstallGermanTranslation();
     router_ = std::make_unique<EventRouter>(*this);
     Build();
     qApp->installEventFilter(router_.get());
@@ -167,6 +192,10 @@ void QtToolkit::Build() {
                 }
                 w->setAutoFillBackground(true);
                 ApplyPalette(w, QPalette::Window, s.color);
+                // Qt shows no tips over an inactive window; the memory buttons must show
+                // theirs while the constants window has the focus. Which tips show at
+                // all is still decided by the event router.
+                w->setAttribute(Qt::WA_AlwaysShowToolTips);
                 if (IsMainWindow(s)) form1Row_ = row;
                 break;
             }
@@ -232,6 +261,11 @@ void QtToolkit::Build() {
                 auto* r = new QRadioButton(Q(s.text), parent);
                 r->setStyle(CompactStyle());
                 r->setChecked(s.Has(kChecked));
+                // Of a pair only the checked button is a tab stop; the other takes the
+                // focus by a click alone. The pair swaps as the check moves.
+                r->setFocusPolicy(s.Has(kChecked) ? Qt::StrongFocus : Qt::ClickFocus);
+                QObject::connect(r, &QAbstractButton::toggled, r,
+                                 [r](bool on) { r->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); });
                 w = r;
                 break;
             }
@@ -286,7 +320,7 @@ void QtToolkit::Build() {
 void QtToolkit::ApplyTabOrder() {
     const auto rows = Layout();
     // Depth first through each window: a container's tab stops in their order, each
-    // container's own stops right after it.
+    // container's own stops right after it, each radio pair together.
     std::vector<QWidget*> chain;
     auto visit = [&](auto&& self, std::string_view parent) -> void {
         std::vector<std::size_t> kids;
@@ -300,8 +334,16 @@ void QtToolkit::ApplyTabOrder() {
             const ControlKind k = rows[i].kind;
             if (k == ControlKind::Panel || k == ControlKind::GroupBox) {
                 self(self, rows[i].name);
-            } else {
-                chain.push_back(w);
+                continue;
+            }
+            chain.push_back(w);
+            // The partner of a radio button follows it, so the pair keeps its place
+            // in the chain whichever of the two is checked.
+            if (k != ControlKind::RadioButton) continue;
+            for (std::size_t j = 0; j < rows.size(); ++j) {
+                if (j != i && rows[j].kind == ControlKind::RadioButton && rows[j].parent == parent) {
+                    chain.push_back(Widget(static_cast<int>(j)));
+                }
             }
         }
     };

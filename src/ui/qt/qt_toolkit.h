@@ -88,6 +88,10 @@ private:
 // it is there, so the layout's Tahoma captions keep their designed widths.
 void RegisterBundledFonts();
 
+// Loads Qt's own German texts into the application (once), so that what Qt writes
+// itself, such as an edit's context menu, speaks the program's language.
+void InstallGermanTranslation();
+
 // Drops the offscreen platform's notes that it cannot raise windows and has no runtime
 // directory; every other Qt message still goes to standard error.
 void InstallQuietMessageHandler();

@@ -78,14 +78,24 @@ void LineEdit::focusInEvent(QFocusEvent* event) {
 
 void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
+    // Qt's menu in the language loaded at start, with its undo and redo found by
+    // their source texts: Qt names the actions no other way. The undo becomes the
+    // single step back of this program; there is nothing to redo.
+    const QString undoText = QLineEdit::tr("&Undo");
+    const QString redoText = QLineEdit::tr("&Redo");
     for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-redo")) {
+        const QString text = action->text().section(QLatin1Char('\t'), 0, 0);
+        if (text == redoText) {
             menu->removeAction(action);
-        } else if (action->objectName() == QLatin1String("edit-undo")) {
-            // The single-step undo of this program, not Qt's history.
+        } else if (text == undoText) {
             action->disconnect();
+            action->setEnabled(canUndo && canUndo());
             connect(action, &QAction::triggered, this, [this] {
+                // The text the undo puts back is no edit of the user's.
+                const bool editing = userEditing_;
+                userEditing_ = false;
                 if (onUndo) onUndo();
+                userEditing_ = editing;
             });
         }
     }
@@ -94,6 +104,16 @@ void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
     menu->exec(event->globalPos());
     userEditing_ = false;
     delete menu;
+}
+
+void LineEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!hasFocus()) return;
+    // The edits are drawn flat, without the frame that would show the focus, and a
+    // read-only one has no cursor either: a line in the highlight colour shows it.
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void LineEdit::inputMethodEvent(QInputMethodEvent* event) {

@@ -24,6 +24,7 @@ public:
 
     std::function<void(char16_t)> onKey;  // a character typed, before the edit sees it
     std::function<void()> onUndo;         // the user asked for undo
+    std::function<bool()> canUndo;        // whether that undo has something to take back
     std::function<void()> onRunEnd;       // focus, cursor or selection moved by the user
     std::function<void()> onClick;        // left button released over the edit
 
@@ -36,6 +37,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
