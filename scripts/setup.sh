@@ -21,9 +21,10 @@ ensure_packages() {
 # What building and running the calculator needs.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev qt6-qpa-plugins
                 qt6-translations-l10n fonts-liberation2 fonts-dejavu-core fonts-wine)
-# What the tests add: GoogleTest, a virtual display, the German locale, clang for
-# the fuzzer and the sanitizers' runtime.
-TEST_PACKAGES=(libgtest-dev xvfb xauth locales clang-14 libclang-rt-14-dev)
+# What the tests add: GoogleTest, a virtual display with a window manager and the
+# tools to look at its windows, the German locale, clang for the fuzzer and the
+# sanitizers' runtime.
+TEST_PACKAGES=(libgtest-dev xvfb xauth openbox xdotool x11-utils locales clang-14 libclang-rt-14-dev)
 # The benchmarks.
 BENCH_PACKAGES=(libbenchmark-dev x11-utils libx11-dev libxdamage-dev libxfixes-dev)
 

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <optional>
 #include <string>
 
 #include "ui/edit_undo.h"
@@ -80,10 +81,17 @@ public:
     [[nodiscard]] Color GetColor() const override;
 
 private:
+    // The outer top-left corner, also where it was set before the first showing.
+    [[nodiscard]] QPoint FramePosition() const;
+    // Puts the outer top-left corner there, also before the first showing.
+    void MoveFrameTo(QPoint frame);
+
     QtToolkit* kit_;
     int row_;
     QWidget* window_;
     bool showHint_ = false;
+    bool everShown_ = false;
+    std::optional<QPoint> placedUnshown_;  // the corner set while never shown
 };
 
 class QtTimer final : public UiTimer {

@@ -155,14 +155,33 @@ Rect QtControl::GetGeometry() const {
 
 QtWindow::QtWindow(QtToolkit& kit, int row, QWidget* window) : kit_(&kit), row_(row), window_(window) {}
 
-int QtWindow::GetLeft() const { return window_->x(); }
-int QtWindow::GetTop() const { return window_->y(); }
-void QtWindow::SetLeft(int left) { window_->move(left, window_->y()); }
-void QtWindow::SetTop(int top) { window_->move(window_->x(), top); }
+int QtWindow::GetLeft() const { return FramePosition().x(); }
+int QtWindow::GetTop() const { return FramePosition().y(); }
+void QtWindow::SetLeft(int left) { MoveFrameTo({left, FramePosition().y()}); }
+void QtWindow::SetTop(int top) { MoveFrameTo({FramePosition().x(), top}); }
+
+QPoint QtWindow::FramePosition() const { return placedUnshown_ ? *placedUnshown_ : window_->pos(); }
+
+void QtWindow::MoveFrameTo(QPoint frame) {
+    // Until a window has been on the screen once, Qt on X11 does not know its frame,
+    // and a move places the client area where the frame's corner belongs. The main
+    // window's frame, drawn by the same window manager, tells how far in the client
+    // lies; where Qt knows the frame already (or there is none), that inset is empty.
+    const QWidget* main = kit_->Widget(IndexOf(kMainWindow));
+    QPoint inset;
+    if (!everShown_ && main != window_ && main->isVisible() && window_->frameGeometry() == window_->geometry()) {
+        inset = main->geometry().topLeft() - main->frameGeometry().topLeft();
+        placedUnshown_ = frame;
+    }
+    window_->move(frame + inset);
+}
+
 bool QtWindow::IsVisible() const { return window_->isVisible(); }
 
 void QtWindow::Show() {
     if (!window_->isVisible()) window_->show();  // the Show handler runs in here
+    everShown_ = true;
+    placedUnshown_.reset();
     window_->raise();
     window_->activateWindow();
 }

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Runs a command on a virtual X display with a real window manager (openbox), so that
+# windows get frames the way they do on a desktop. Usage: with_window_manager.sh CMD...
+set -euo pipefail
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+display=""
+for n in $(seq 150 199); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then display=":$n"; break; fi
+        sleep 0.05
+    done
+    [ -n "$display" ] && break
+done
+[ -n "$display" ] || { echo "no virtual display" >&2; exit 1; }
+export DISPLAY=$display
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+# The window manager is up once it names itself on the root window.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
+unset QT_QPA_PLATFORM
+export XDG_RUNTIME_DIR="$work"
+"$@"
