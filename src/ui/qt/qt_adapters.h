@@ -91,6 +91,7 @@ private:
     QWidget* window_;
     bool showHint_ = false;
     bool everShown_ = false;
+    bool appearing_ = false;  // inside show(), while the Show handler may place it
     std::optional<QPoint> placedUnshown_;  // the corner set while never shown
 };
 

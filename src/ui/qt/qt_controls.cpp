@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QRadioButton>
+#include <QWindow>
 
 #include "ui/qt/qt_adapters.h"
 #include "ui/qt/qt_text.h"
@@ -160,7 +161,12 @@ int QtWindow::GetTop() const { return FramePosition().y(); }
 void QtWindow::SetLeft(int left) { MoveFrameTo({left, FramePosition().y()}); }
 void QtWindow::SetTop(int top) { MoveFrameTo({FramePosition().x(), top}); }
 
-QPoint QtWindow::FramePosition() const { return placedUnshown_ ? *placedUnshown_ : window_->pos(); }
+QPoint QtWindow::FramePosition() const {
+    if (placedUnshown_) return *placedUnshown_;
+    // The platform window knows a new place at once; the widget learns it later.
+    const QWindow* handle = window_->windowHandle();
+    return !appearing_ && window_->isVisible() && handle != nullptr ? handle->framePosition() : window_->pos();
+}
 
 void QtWindow::MoveFrameTo(QPoint frame) {
     // Until a window has been on the screen once, Qt on X11 does not know its frame,
@@ -169,17 +175,29 @@ void QtWindow::MoveFrameTo(QPoint frame) {
     // lies; where Qt knows the frame already (or there is none), that inset is empty.
     const QWidget* main = kit_->Widget(IndexOf(kMainWindow));
     QPoint inset;
+    if (!everShown_) placedUnshown_ = frame;
     if (!everShown_ && main != window_ && main->isVisible() && window_->frameGeometry() == window_->geometry()) {
         inset = main->geometry().topLeft() - main->frameGeometry().topLeft();
-        placedUnshown_ = frame;
     }
-    window_->move(frame + inset);
+    // A window on the screen is placed by its frame directly: QWidget::move shifts
+    // negative positions by the frame's inset on some platforms. A window about to
+    // appear (its Show handler runs) takes the widget's place, which showing applies.
+    QWindow* handle = window_->windowHandle();
+    if (!appearing_ && window_->isVisible() && handle != nullptr) {
+        handle->setFramePosition(frame);
+    } else {
+        window_->move(frame + inset);
+    }
 }
 
 bool QtWindow::IsVisible() const { return window_->isVisible(); }
 
 void QtWindow::Show() {
-    if (!window_->isVisible()) window_->show();  // the Show handler runs in here
+    if (!window_->isVisible()) {
+        appearing_ = true;
+        window_->show();  // the Show handler runs in here
+        appearing_ = false;
+    }
     everShown_ = true;
     placedUnshown_.reset();
     window_->raise();

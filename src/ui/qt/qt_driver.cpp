@@ -153,7 +153,9 @@ bool QtDriver::Tick() {
 }
 
 void QtDriver::Move(int row, int x, int y) {
-    kit_->Widget(row)->move(x, y);
+    // As the window manager moves a window the user drags: by its outer corner.
+    kit_->Window(row).SetLeft(x);
+    kit_->Window(row).SetTop(y);
     Settle();
 }
 
