@@ -18,8 +18,8 @@ ensure_packages() {
     fi
 }
 
-# What building and running the calculator needs.
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev qt6-qpa-plugins
+# What building and running the calculator needs, with the SVG module for its icon.
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
                 fonts-liberation2 fonts-dejavu-core fonts-wine)
 # What the tests add: GoogleTest, a virtual display, the German locale, clang for
 # the fuzzer and the sanitizers' runtime.

@@ -19,6 +19,7 @@
 #include <cstdio>
 
 #include "ui/qt/qt_adapters.h"
+#include "ui/qt/qt_desktop.h"
 
 namespace quorvel::ui::qt {
 
@@ -165,6 +166,7 @@ void QtToolkit::Build() {
                 }
                 w = new QWidget(nullptr, flags);
                 w->setWindowTitle(Q(s.text));
+                w->setWindowIcon(ProgramIcon());
                 if (s.Has(kFixedSize)) {
                     w->setFixedSize(s.place.w, s.place.h);
                 } else {
@@ -260,6 +262,7 @@ void QtToolkit::Build() {
             w->setFont(MakeFont(s.font));
             if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && s.kind == ControlKind::Label) FitLabel(l, s);
             if (!s.hint.empty()) w->setToolTip(Q(s.hint));
+            ApplyAccessibleText(*w, s);
             if (s.Has(kHidden)) w->setVisible(false);
             if (s.Has(kDisabled)) w->setEnabled(false);
             switch (s.cursor) {
