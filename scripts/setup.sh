@@ -18,12 +18,15 @@ ensure_packages() {
     fi
 }
 
-# What building and running the calculator needs, with the SVG module for its icon.
+# What building and running the calculator needs, with the SVG module for its icon
+# and rsvg-convert, which renders the icon's bitmaps for the desktop.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
-                fonts-liberation2 fonts-dejavu-core fonts-wine)
-# What the tests add: GoogleTest, a virtual display, the German locale, clang for
-# the fuzzer and the sanitizers' runtime.
-TEST_PACKAGES=(libgtest-dev xvfb xauth locales clang-14 libclang-rt-14-dev)
+                fonts-liberation2 fonts-dejavu-core fonts-wine librsvg2-bin)
+# What the tests add: GoogleTest, a virtual display and a window lister, the German
+# locale, clang for the fuzzer and the sanitizers' runtime, and the validators of
+# the desktop entry and the AppStream metadata.
+TEST_PACKAGES=(libgtest-dev xvfb xauth x11-utils locales clang-14 libclang-rt-14-dev
+               desktop-file-utils appstream)
 # The benchmarks.
 BENCH_PACKAGES=(libbenchmark-dev x11-utils libx11-dev libxdamage-dev libxfixes-dev)
 
