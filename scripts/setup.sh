@@ -23,10 +23,10 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
                 fonts-liberation2 fonts-dejavu-core fonts-wine librsvg2-bin)
 # What the tests add: GoogleTest, a virtual display and a window lister, the German
-# locale, clang for the fuzzer and the sanitizers' runtime, and the validators of
-# the desktop entry and the AppStream metadata.
+# locale, clang for the fuzzer and the sanitizers' runtime, the validators of the
+# desktop entry and the AppStream metadata, and what builds and checks the package.
 TEST_PACKAGES=(libgtest-dev xvfb xauth x11-utils locales clang-14 libclang-rt-14-dev
-               desktop-file-utils appstream)
+               desktop-file-utils appstream dpkg-dev file lintian)
 # The benchmarks.
 BENCH_PACKAGES=(libbenchmark-dev x11-utils libx11-dev libxdamage-dev libxfixes-dev)
 
