@@ -17,9 +17,12 @@ expected=$(sed -n 's/^StartupWMClass=//p' "$desktop_file")
 [ -n "$expected" ] || { echo "FAIL: $desktop_file has no StartupWMClass"; exit 1; }
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-"$program" &
+# Started under another name: the class must not follow the name it was called by.
+link_dir=$(mktemp -d)
+ln -s "$(realpath "$program")" "$link_dir/rechner"
+"$link_dir/rechner" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$link_dir"' EXIT
 
 window=
 for _ in $(seq 100); do
