@@ -127,6 +127,8 @@ bool QtControl::GetChecked() const { return button_ != nullptr && button_->isChe
 void QtControl::SetHint(std::u16string_view hint) {
     hint_ = hint;
     if (widget_ != nullptr) widget_->setToolTip(Q(hint));
+    // The memory buttons write their register into the hint; a screen reader gets it too.
+    if (widget_ != nullptr) widget_->setAccessibleDescription(Q(hint));
 }
 
 bool QtControl::GetBold() const { return widget_ != nullptr && widget_->font().bold(); }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "ui/qt/qt_desktop.h"
 #include "ui/qt/qt_toolkit.h"
 
 namespace quorvel::ui::qt {
@@ -24,7 +25,10 @@ struct QtProgram::Impl {
 
 bool QtProgram::DisplayAvailable() { return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY"); }
 
-QtProgram::QtProgram(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}
+QtProgram::QtProgram(int& argc, char** argv) {
+    NameProgram();
+    impl_ = std::make_unique<Impl>(argc, argv);
+}
 
 QtProgram::~QtProgram() = default;
 

@@ -22,6 +22,7 @@
 #include <cstdio>
 
 #include "ui/qt/qt_adapters.h"
+#include "ui/qt/qt_desktop.h"
 #include "ui/qt/qt_text.h"
 
 namespace quorvel::ui::qt {
@@ -185,6 +186,7 @@ void QtToolkit::Build() {
                 }
                 w = new QWidget(nullptr, flags);
                 w->setWindowTitle(Q(s.text));
+                w->setWindowIcon(ProgramIcon());
                 if (s.Has(kFixedSize)) {
                     w->setFixedSize(s.place.w, s.place.h);
                 } else {
@@ -289,6 +291,7 @@ void QtToolkit::Build() {
             w->setFont(MakeFont(s.font));
             if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && s.kind == ControlKind::Label) FitLabel(l, s);
             if (!s.hint.empty()) w->setToolTip(Q(s.hint));
+            ApplyAccessibleText(*w, s);
             if (s.Has(kHidden)) w->setVisible(false);
             if (s.Has(kDisabled)) w->setEnabled(false);
             switch (s.cursor) {
