@@ -7,6 +7,7 @@
 #include "ui/qt/qt_driver.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_toolkit.h"
+#include "ui/typed_characters.h"
 
 // Texts reach the widgets and come back code unit for code unit: a leading U+FEFF
 // or U+FFFE is text like any other, not a byte-order mark.
@@ -93,6 +94,28 @@ TEST_F(QtTexts, MessageBoxShowsTitleAndTextAsWritten) {
         EXPECT_EQ(boxes[0].title, c.text);
         EXPECT_EQ(boxes[0].text, c.text);
     }
+}
+
+}  // namespace
+}  // namespace quorvel::test
+
+namespace quorvel::test {
+namespace {
+
+// The headless edit types by a table of its own; it must take exactly what Qt's edit
+// takes from one key of one code unit: no control character, no surrogate half, no
+// unassigned code point.
+TEST(TypedCharacters, TheTableTakesWhatQtsEditTakes) {
+    int differences = 0;
+    for (char32_t c = 0; c < 0x10000; ++c) {
+        const QChar q(static_cast<char16_t>(c));
+        const bool qt = q.category() != QChar::Other_Control && q.category() != QChar::Other_Surrogate &&
+                        q.category() != QChar::Other_NotAssigned;
+        if (ui::EditTakesCharacter(static_cast<char16_t>(c)) != qt && ++differences <= 5) {
+            ADD_FAILURE() << "U+" << std::hex << static_cast<unsigned>(c);
+        }
+    }
+    EXPECT_EQ(differences, 0);
 }
 
 }  // namespace

@@ -3,12 +3,14 @@
 #include <algorithm>
 
 #include "ui/text.h"
+#include "ui/typed_characters.h"
 
 namespace quorvel::ui::headless {
 
 namespace {
 
 constexpr char16_t kBackspace = 8;
+constexpr char16_t kTab = 9;
 
 bool IsEdit(const ControlSpec& s) { return s.kind == ControlKind::Edit; }
 
@@ -91,13 +93,14 @@ void HeadlessControl::UserReplace(std::u16string text, std::size_t cursor) {
     ChangeTo(std::move(text));
 }
 
-void HeadlessControl::TypeKey(char16_t key) {
-    kit_->Raise(row_, EventKind::KeyPress, key);
-    if (spec_->Has(kReadOnly) || key == kEnterKey) return;
+void HeadlessControl::TypeKey(std::u16string_view key) {
+    // The key handler sees every code unit of the key, then the edit takes what it types.
+    for (const char16_t unit : key) kit_->Raise(row_, EventKind::KeyPress, unit);
+    if (spec_->Has(kReadOnly) || key.front() == kEnterKey) return;
     const std::size_t lo = std::min(anchor_, cursor_);
     const std::size_t hi = std::max(anchor_, cursor_);
     std::u16string next = text_;
-    if (key == kBackspace) {
+    if (key.front() == kBackspace) {
         if (lo != hi) {
             next.erase(lo, hi - lo);
             UserReplace(std::move(next), lo);
@@ -107,10 +110,9 @@ void HeadlessControl::TypeKey(char16_t key) {
         }
         return;
     }
-    // Control characters type nothing into a single-line edit.
-    if (key < 0x20 || (key >= 0x7F && key < 0xA0)) return;
-    next.replace(lo, hi - lo, 1, key);
-    UserReplace(std::move(next), lo + 1);
+    if (key.size() == 1 && !EditTakesCharacter(key.front())) return;
+    next.replace(lo, hi - lo, key);
+    UserReplace(std::move(next), lo + key.size());
 }
 
 void HeadlessControl::DeleteSelection() {
@@ -212,27 +214,43 @@ void HeadlessToolkit::Focus(int row) {
     At(row).FocusGained();
 }
 
+void HeadlessToolkit::TypeKeys(int row, std::u16string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A character outside the Basic Multilingual Plane is one key with both halves.
+        const bool pair = i + 1 < text.size() && IsSurrogatePair(text[i], text[i + 1]);
+        if (text[i] == kTab) {
+            // Tab is the window's key, not the edit's: the focus moves on, the edit
+            // loses its selection, and the keys that follow land at its cursor.
+            At(row).Deselect();
+            focused_ = -1;
+            continue;
+        }
+        At(row).TypeKey(text.substr(i, pair ? 2 : 1));
+        if (pair) ++i;
+    }
+}
+
 void HeadlessToolkit::Type(int row, std::u16string_view text) {
     Focus(row);
     At(row).SelectAll();
-    for (const char16_t c : text) At(row).TypeKey(c);
+    TypeKeys(row, text);
 }
 
 void HeadlessToolkit::Append(int row, std::u16string_view text) {
     Focus(row);
     At(row).CursorToEnd();
-    for (const char16_t c : text) At(row).TypeKey(c);
+    TypeKeys(row, text);
 }
 
 void HeadlessToolkit::Enter(int row) {
     Focus(row);
-    At(row).TypeKey(kEnterKey);
+    At(row).TypeKey(std::u16string_view(&kEnterKey, 1));
 }
 
 void HeadlessToolkit::Backspace(int row, int count) {
     Focus(row);
     At(row).CursorToEnd();
-    for (int i = 0; i < count; ++i) At(row).TypeKey(kBackspace);
+    for (int i = 0; i < count; ++i) At(row).TypeKey(std::u16string_view(&kBackspace, 1));
 }
 
 void HeadlessToolkit::Erase(int row) {

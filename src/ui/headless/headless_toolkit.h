@@ -48,8 +48,11 @@ public:
     void SelectAll();
     void CursorToEnd();
     void FocusGained() { undo_.EndRun(); }
-    // One key typed by the user into an edit: KeyPress first, then the edit itself.
-    void TypeKey(char16_t key);
+    // One key typed by the user into an edit: KeyPress for each code unit it types
+    // (two for a character outside the Basic Multilingual Plane), then the edit itself.
+    void TypeKey(std::u16string_view key);
+    // The selection goes, the cursor stays: what an edit does when it loses the focus.
+    void Deselect() { anchor_ = cursor_; }
     // The Delete key on the selection (no KeyPress: Delete types no character).
     void DeleteSelection();
 
@@ -191,6 +194,8 @@ public:
 
 private:
     void Focus(int row);
+    // Types `text` into the edit of `row`, key by key.
+    void TypeKeys(int row, std::u16string_view text);
 
     std::vector<std::unique_ptr<HeadlessControl>> controls_;
     std::vector<std::unique_ptr<HeadlessWindow>> windows_;  // indexed like controls_, null for non-windows

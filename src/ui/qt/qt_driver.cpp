@@ -9,6 +9,9 @@
 #include <QToolTip>
 
 #include "ui/qt/qt_text.h"
+#include "ui/typed_characters.h"
+
+#include "ui/qt/qt_text.h"
 
 namespace quorvel::ui::qt {
 
@@ -59,8 +62,18 @@ void QtDriver::Focus(QWidget* w) {
     if (!w->hasFocus()) w->setFocus(Qt::MouseFocusReason);
 }
 
-void QtDriver::Key(QWidget* w, char16_t c) {
-    const QString text(QChar(static_cast<char16_t>(c)));
+void QtDriver::Keys(QWidget* w, std::u16string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A character outside the Basic Multilingual Plane comes from one key.
+        const bool pair = i + 1 < text.size() && IsSurrogatePair(text[i], text[i + 1]);
+        Key(w, text.substr(i, pair ? 2 : 1));
+        if (pair) ++i;
+    }
+}
+
+void QtDriver::Key(QWidget* w, std::u16string_view units) {
+    const char16_t c = units.front();
+    const QString text = Q(units);
     // The key a keyboard would send with this character; asciiToKey knows printable
     // ASCII only.
     Qt::Key key = Qt::Key_unknown;
@@ -83,7 +96,7 @@ void QtDriver::Type(int row, std::u16string_view text) {
     QWidget* w = kit_->Widget(row);
     Focus(w);
     QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);  // select the whole text
-    for (const char16_t c : text) Key(w, c);
+    Keys(w, text);
     Settle();
 }
 
@@ -91,7 +104,7 @@ void QtDriver::Append(int row, std::u16string_view text) {
     QWidget* w = kit_->Widget(row);
     Focus(w);
     QTest::keyClick(w, Qt::Key_End);
-    for (const char16_t c : text) Key(w, c);
+    Keys(w, text);
     Settle();
 }
 
@@ -133,6 +146,9 @@ void QtDriver::Click(int row) {
 
 std::optional<std::u16string> QtDriver::Hover(int row) {
     QWidget* w = kit_->Widget(row);
+    // The pointer comes from the window's corner, so that it enters the control even
+    // where Qt's idea of what lies under it went stale (a modal box came and went).
+    QTest::mouseMove(w->window(), QPoint(0, 0));
     QTest::mouseMove(w, Center(w));
     Settle();
     // The tool tip this control shows of its own; a parent's tip is not its own.
@@ -140,7 +156,9 @@ std::optional<std::u16string> QtDriver::Hover(int row) {
     QHelpEvent help(QEvent::ToolTip, Center(w), w->mapToGlobal(Center(w)));
     QApplication::sendEvent(w, &help);
     std::optional<std::u16string> shown;
-    if (QToolTip::isVisible()) shown = U(QToolTip::text());
+    // A refused request is left unaccepted; the tip of an earlier hover may still be
+    // on its way out and is not this control's.
+    if (help.isAccepted() && QToolTip::isVisible()) shown = U(QToolTip::text());
     QToolTip::hideText();
     Settle();
     return shown;

@@ -39,7 +39,10 @@ public:
 
 private:
     void Focus(QWidget* w);
-    void Key(QWidget* w, char16_t c);
+    // One key that types `units`: one code unit, or both halves of a pair.
+    void Key(QWidget* w, std::u16string_view units);
+    // Each character of `text` as one key.
+    void Keys(QWidget* w, std::u16string_view text);
     void AnswerBox();
 
     QtToolkit* kit_;

@@ -26,6 +26,7 @@ struct QtProgram::Impl {
 bool QtProgram::DisplayAvailable() { return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY"); }
 
 QtProgram::QtProgram(int& argc, char** argv) {
+    InstallQuietMessageHandler();
     NameProgram();
     impl_ = std::make_unique<Impl>(argc, argv);
 }

@@ -141,8 +141,11 @@ void RegisterBundledFonts() {
 namespace {
 
 void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    // The offscreen platform's notes, and the font engine's note that a font has no
+    // shaping tables for a script (the text is drawn all the same).
     if (type == QtWarningMsg && (message.startsWith(QLatin1String("This plugin does not support")) ||
-                                 message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))) {
+                                 message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")) ||
+                                 message.contains(QLatin1String("OpenType support missing")))) {
         return;
     }
     std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().constData());

@@ -93,7 +93,8 @@ void RegisterBundledFonts();
 void InstallGermanTranslation();
 
 // Drops the offscreen platform's notes that it cannot raise windows and has no runtime
-// directory; every other Qt message still goes to standard error.
+// directory, and the font engine's note that a font cannot shape a script it draws
+// anyway; every other Qt message still goes to standard error.
 void InstallQuietMessageHandler();
 
 }  // namespace quorvel::ui::qt
