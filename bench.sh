@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the Release benchmarks, and measures Quorvel's
 # start-up (exec to first painted frame, and peak RSS) on a virtual display against a
-# bare Qt window of the same size; then runs the other benchmarks that were built.
+# bare Qt window of the same size; then runs the other benchmarks that were built, and
+# a soak of long random sessions on both toolkits.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/setup.sh
@@ -99,3 +100,9 @@ for exe in build-bench/bench/*; do
     echo "== $(basename "$exe")"
     "$exe"
 done
+
+# Long random sessions: time per action and resident memory at the start and the end
+# of each, so that a leak or a slow-down over time shows.
+echo "== soak: 10^6 random actions on the headless toolkit, 10^5 on the Qt toolkit"
+python3 tools/random_sessions/soak.py build-bench --toolkit headless --actions 1000000 --sessions 10
+QT_QPA_PLATFORM=offscreen python3 tools/random_sessions/soak.py build-bench --toolkit qt --actions 100000 --sessions 2

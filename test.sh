@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the core and headless tests,
-# the Qt tests, the scenarios on both toolkits, the core and headless tests and the
-# scenarios on the headless toolkit again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the number fuzzer.
+# the Qt tests, the desktop checks, the scenarios and random sessions on both
+# toolkits; all but the desktop checks again under AddressSanitizer and
+# UndefinedBehaviorSanitizer; the runner built without Qt; and the number fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/setup.sh
@@ -17,10 +17,16 @@ configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== tests"
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 
-echo "== sanitizers (core, headless toolkit and the scenarios on it)"
-configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_WITH_QT=OFF -DQUORVEL_SANITIZE=ON
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-asan --output-on-failure -j "$(nproc)" -L 'numbers|calc|scenarios'
+echo "== sanitizers (the program, both toolkits, the runner, the scenarios and random sessions)"
+configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
+UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j "$(nproc)" -L 'numbers|calc|qt|scenarios'
+
+echo "== the runner without Qt, on the headless toolkit"
+cmake -S . -B build-noqt -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_WITH_QT=OFF >/dev/null
+cmake --build build-noqt -j "$(nproc)" --target quorvel-replay
+ctest --test-dir build-noqt --output-on-failure -j "$(nproc)" -L scenarios
 
 if [ -f tests/numbers/fuzz_notation.cpp ]; then
     echo "== fuzzing the number notation (60 s)"

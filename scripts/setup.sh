@@ -23,11 +23,11 @@ ensure_packages() {
 # icon's bitmaps for the desktop.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
                 qt6-translations-l10n fonts-liberation2 fonts-dejavu-core fonts-wine librsvg2-bin)
-# What the tests add: GoogleTest, a virtual display with a window manager and the
-# tools to look at its windows, the German locale, clang for the fuzzer and the
-# sanitizers' runtime, the validators of the desktop entry and the AppStream
-# metadata, and what builds and checks the package.
-TEST_PACKAGES=(libgtest-dev xvfb xauth openbox xdotool x11-utils locales clang-14 libclang-rt-14-dev
+# What the tests add: GoogleTest, Python for the random sessions, a virtual display
+# with a window manager and the tools to look at its windows, the German locale,
+# clang for the fuzzer and the sanitizers' runtime, the validators of the desktop
+# entry and the AppStream metadata, and what builds and checks the package.
+TEST_PACKAGES=(libgtest-dev python3 xvfb xauth openbox xdotool x11-utils locales clang-14 libclang-rt-14-dev
                desktop-file-utils appstream dpkg-dev file lintian)
 # The benchmarks.
 BENCH_PACKAGES=(libbenchmark-dev x11-utils libx11-dev libxdamage-dev libxfixes-dev)

@@ -1,4 +1,4 @@
-// quorvel-random-script SEED ACTIONS
+// quorvel-random-script SEED ACTIONS [--endless]
 //
 // Writes a random session of ACTIONS user actions and requests over every control of
 // the layout, as a scenario script, to standard output. The same seed gives the same
@@ -6,7 +6,7 @@
 // entry and of the two toolkits' edits: numbers with commas and exponents, all prefix
 // letters, signs, blanks, letters and unit words, control characters, characters
 // outside ASCII and outside the Basic Multilingual Plane, lone surrogate halves,
-// long digit runs, INF and NAN.
+// long digit runs, INF and NAN. An endless session never ends the program.
 
 #include <array>
 #include <cstdint>
@@ -26,7 +26,7 @@ using quorvel::ui::ControlSpec;
 
 class Generator {
 public:
-    explicit Generator(std::uint64_t seed) : random_(seed) {
+    Generator(std::uint64_t seed, bool endless) : random_(seed), endless_(endless) {
         for (const ControlSpec& row : quorvel::ui::Layout()) {
             all_.emplace_back(row.name);
             switch (row.kind) {
@@ -63,11 +63,12 @@ private:
     int Below(int n) { return static_cast<int>(random_() % static_cast<std::uint64_t>(n)); }
     const std::string& Pick(const std::vector<std::string>& from) { return from[static_cast<std::size_t>(Below(static_cast<int>(from.size())))]; }
 
-    // The buttons that end the program come up rarely, so that sessions run long.
+    // The button that ends the program comes up rarely, so that sessions run long,
+    // and never in an endless session.
     std::string Clickable() {
         for (;;) {
             const std::string& name = Pick(clickable_);
-            if (name != "B_Fertig" || Below(200) == 0) return name;
+            if (name != "B_Fertig" || (!endless_ && Below(200) == 0)) return name;
         }
     }
 
@@ -146,17 +147,19 @@ private:
     }
 
     std::mt19937_64 random_;
+    bool endless_;
     std::vector<std::string> all_, edits_, clickable_, windows_;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fputs("usage: quorvel-random-script SEED ACTIONS\n", stderr);
+    const bool endless = argc == 4 && std::string_view(argv[3]) == "--endless";
+    if (argc != 3 && !endless) {
+        std::fputs("usage: quorvel-random-script SEED ACTIONS [--endless]\n", stderr);
         return 2;
     }
-    Generator g(std::strtoull(argv[1], nullptr, 10));
+    Generator g(std::strtoull(argv[1], nullptr, 10), endless);
     const long actions = std::strtol(argv[2], nullptr, 10);
     std::printf("# random session, seed %s\n", argv[1]);
     for (long i = 0; i < actions; ++i) std::printf("%s\n", g.Action().c_str());
