@@ -70,21 +70,16 @@ void TForm1::B_CLR_ALLClick() {
     RedrawWithout(true, true, true);
 }
 
-void TForm1::B_CLR_Z1Click() {
-    op1_.WriteZeros();
+void TForm1::ClearOperand(Operand& op) {
+    op.WriteZeros();
     Z3_Ergebnis_loeschen();
-    op1_.ZeroValue();
-    op1_.EmptyDegrees();
-    RedrawWithout(true, false, false);
+    op.ZeroValue();
+    op.EmptyDegrees();
+    RedrawWithout(&op == &op1_, &op == &op2_, false);
 }
 
-void TForm1::B_CLR_Z2Click() {
-    op2_.WriteZeros();
-    Z3_Ergebnis_loeschen();
-    op2_.ZeroValue();
-    op2_.EmptyDegrees();
-    RedrawWithout(false, true, false);
-}
+void TForm1::B_CLR_Z1Click() { ClearOperand(op1_); }
+void TForm1::B_CLR_Z2Click() { ClearOperand(op2_); }
 
 void TForm1::B_Ergebnis_in_Z1Click() { op1_.TakeOver(z3_.Fields()); }
 void TForm1::B_Ergebnis_in_Z2Click() { op2_.TakeOver(z3_.Fields()); }

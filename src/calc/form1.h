@@ -225,6 +225,9 @@ private:
     // The clear buttons' closing steps: the paint box filled with the window's colour
     // and one redraw without the phasors of the cleared values.
     void RedrawWithout(bool z1, bool z2, bool z3);
+    // "CLR Z1" or "CLR Z2": the operand reset, Z3's fields blanked, one redraw
+    // without the operand's phasor.
+    void ClearOperand(Operand& op);
 
     ui::UiMessages& messages_;
     ui::UiPlatform& platform_;
