@@ -143,6 +143,20 @@ TEST(MemoryStore, StrictReadingKeepsWhatWasStoredBeforeTheFailure) {
     EXPECT_EQ(w.app.Memory().M11.Imaginary(), 2.0);
 }
 
+TEST(MemoryStore, AMebibyteOfDigitsFailsWholeAndTheBoxStaysShort) {
+    World w;
+    w.app.Memory().M12 = C(7, 8);
+    w.C("Z1_E_Real").SetText(u"1" + std::u16string(1 << 20, u'0'));  // beyond every range
+    ASSERT_EQ(w.boxes.size(), 1U) << "the field's change handling cannot read it either";
+    w.Click("B_Z1_M2");
+    ASSERT_EQ(w.boxes.size(), 2U);
+    EXPECT_EQ(w.boxes[1].text.size(), 100 + std::u16string_view(u"'' ist kein gültiger Gleitkommawert.").size());
+    EXPECT_EQ(w.app.Memory().M12.Real(), 7.0) << "nothing stored";
+    w.C("Z1_E_Real").SetText(u"0," + std::u16string(1 << 20, u'3'));
+    w.Click("B_Z1_M2");
+    EXPECT_EQ(w.app.Memory().M12.Real(), 1.0 / 3) << "a long fraction reads to the nearest double";
+}
+
 TEST(MemoryStore, FromZ3BeforeTheFirstResultAndAfterABlanking) {
     World w;
     w.Click("B_Z3_M4");
