@@ -105,8 +105,10 @@ void HeadlessControl::TypeKey(std::u16string_view key) {
             next.erase(lo, hi - lo);
             UserReplace(std::move(next), lo);
         } else if (lo > 0) {
-            next.erase(lo - 1, 1);
-            UserReplace(std::move(next), lo - 1);
+            // A character outside the Basic Multilingual Plane goes whole.
+            const std::size_t n = lo >= 2 && IsSurrogatePair(text_[lo - 2], text_[lo - 1]) ? 2 : 1;
+            next.erase(lo - n, n);
+            UserReplace(std::move(next), lo - n);
         }
         return;
     }

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QToolTip>
+#include <QWindow>
 
 #include "ui/qt/qt_text.h"
 #include "ui/typed_characters.h"
@@ -148,8 +149,11 @@ std::optional<std::u16string> QtDriver::Hover(int row) {
     QWidget* w = kit_->Widget(row);
     // The pointer comes from the window's corner, so that it enters the control even
     // where Qt's idea of what lies under it went stale (a modal box came and went).
-    QTest::mouseMove(w->window(), QPoint(0, 0));
-    QTest::mouseMove(w, Center(w));
+    // Both moves go to the control's own window: placed by the screen position, the
+    // pointer could land in another window lying at the same place.
+    QWindow* window = w->window()->windowHandle();
+    QTest::mouseMove(window, QPoint(0, 0));
+    QTest::mouseMove(window, w->mapTo(w->window(), Center(w)));
     Settle();
     // The tool tip this control shows of its own; a parent's tip is not its own.
     if (w->toolTip().isEmpty()) return std::nullopt;
