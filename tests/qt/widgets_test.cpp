@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -175,6 +176,32 @@ TEST_F(QtWidgets, GlyphsAreDrawn) {
         }
         EXPECT_GE(ink, 6) << "a glyph needs dark pixels";
     }
+}
+
+TEST_F(QtWidgets, GroupBoxFramesLookAsTheStyleDrawsThem) {
+    // The toolkit draws group-box frames itself (so that no image plugin loads); each
+    // must come out pixel for pixel as a stock group box of the same title, font,
+    // size and colours.
+    int boxes = 0;
+    for (const ui::ControlSpec& s : ui::Layout()) {
+        if (s.kind != ControlKind::GroupBox) continue;
+        SCOPED_TRACE(Name(s));
+        auto* ours = qobject_cast<QGroupBox*>(kit.Widget(ui::IndexOf(s.name)));
+        ASSERT_NE(ours, nullptr);
+        QGroupBox stock(ours->title());
+        stock.setFont(ours->font());
+        stock.setPalette(ours->palette());
+        stock.setAutoFillBackground(true);
+        stock.resize(ours->size());
+        QImage drawn(ours->size(), QImage::Format_RGB32);
+        QImage expected(ours->size(), QImage::Format_RGB32);
+        // The box alone, without the controls inside it.
+        ours->render(&drawn, {}, {}, QWidget::DrawWindowBackground);
+        stock.render(&expected, {}, {}, QWidget::DrawWindowBackground);
+        EXPECT_TRUE(drawn == expected) << "the frame differs from the stock one";
+        ++boxes;
+    }
+    EXPECT_GE(boxes, 3);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QFontMetrics>
@@ -18,6 +19,7 @@
 #include <QStyleOption>
 #include <QToolTip>
 #include <QTranslator>
+#include <qdrawutil.h>
 #include <algorithm>
 #include <cstdio>
 
@@ -102,6 +104,44 @@ public:
 QStyle* CompactStyle() {
     static QPointer<QStyle> style;
     if (style.isNull()) style = new CompactIndicatorStyle;
+    return style;
+}
+
+// Fusion draws a group box's frame from an image among its resources, and reads it
+// through a reader that asks every image-format plugin (gif, ico, jpeg with libjpeg,
+// svg with Qt SVG) whether it reads PNG, loading each. The frame is drawn here the way
+// Fusion draws it, from the same image read by Qt's built-in PNG reader alone. Another
+// base style draws its own frame.
+class GroupFrameStyle final : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_FrameGroupBox || baseStyle()->name() != QLatin1String("fusion")) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        if (frame_.isNull()) {
+            QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
+            reader.setAutoDetectImageFormat(false);
+            frame_ = QPixmap::fromImage(reader.read());
+        }
+        // Fusion's margins: the frame starts below the title, or 3 pixels down without one.
+        constexpr int kTopMargin = 3;
+        int top = kTopMargin;
+        const auto* box = qobject_cast<const QGroupBox*>(widget);
+        if (box == nullptr || box->isCheckable() || !box->title().isEmpty()) {
+            top += std::max(proxy()->pixelMetric(PM_ExclusiveIndicatorHeight, option, widget), option->fontMetrics.height());
+        }
+        qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), frame_);
+    }
+
+private:
+    mutable QPixmap frame_;  // read at the first frame drawn
+};
+
+QStyle* GroupStyle() {
+    static QPointer<QStyle> style;
+    if (style.isNull()) style = new GroupFrameStyle;
     return style;
 }
 
@@ -206,6 +246,7 @@ void QtToolkit::Build() {
             }
             case ControlKind::GroupBox: {
                 auto* g = new QGroupBox(Q(s.text), parent);
+                g->setStyle(GroupStyle());
                 g->setAutoFillBackground(true);
                 ApplyPalette(g, QPalette::Window, InitialColor(s));
                 w = g;
