@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -202,6 +203,18 @@ TEST_F(QtWidgets, GroupBoxFramesLookAsTheStyleDrawsThem) {
         ++boxes;
     }
     EXPECT_GE(boxes, 3);
+}
+
+TEST(QtApplicationFont, ToolTipsAndBoxesKeepTheApplicationFont) {
+    // The toolkit builds the windows under the main window's font as the application
+    // font; tool tips and message boxes, which have no font of their own, must find
+    // the one they had before.
+    const QFont before = QApplication::font();
+    {
+        const ui::qt::QtToolkit kit{ui::qt::QtOptions{true}};
+        EXPECT_EQ(QFontInfo(kit.Widget(ui::IndexOf("Z1_E_Real"))->font()).family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
+    }
+    EXPECT_TRUE(QApplication::font() == before) << QApplication::font().toString().toStdString();
 }
 
 }  // namespace

@@ -195,7 +195,14 @@ QtToolkit::QtToolkit(QtOptions options) : options_(options) {
     RegisterBundledFonts();
     InstallGermanTranslation();
     router_ = std::make_unique<EventRouter>(*this);
+    // Qt lays out an edit's text in the application font while it builds the edit,
+    // before the edit takes its own font. With the main window's font as the
+    // application font for the build, that costs no font engine of a font no control
+    // shows; tool tips and message boxes keep the application font they had.
+    const QFont applicationFont = QApplication::font();
+    QApplication::setFont(MakeFont(Layout()[static_cast<std::size_t>(IndexOf(kMainWindow))].font).resolve(applicationFont));
     Build();
+    QApplication::setFont(applicationFont);
     qApp->installEventFilter(router_.get());
 }
 
