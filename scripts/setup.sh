@@ -19,7 +19,7 @@ ensure_packages() {
 }
 
 # What building and running the calculator needs.
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev qt6-qpa-plugins
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libfontconfig-dev qt6-qpa-plugins
                 qt6-translations-l10n fonts-liberation2 fonts-dejavu-core fonts-wine)
 # What the tests add: GoogleTest, a virtual display with a window manager and the
 # tools to look at its windows, the German locale, clang for the fuzzer and the
