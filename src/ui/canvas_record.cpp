@@ -92,6 +92,14 @@ void RecordingCanvas::TextOut(int x, int y, std::u16string_view text) {
     if (target_ != nullptr) target_->TextOut(x, y, text);
 }
 
+void RecordingCanvas::BeginPicture() {
+    if (target_ != nullptr) target_->BeginPicture();
+}
+
+void RecordingCanvas::EndPicture() {
+    if (target_ != nullptr) target_->EndPicture();
+}
+
 std::vector<DrawnPhasor> RecordingCanvas::Phasors(Point origin) const {
     std::vector<DrawnPhasor> out;
     int width = startPenWidth_;

@@ -3,11 +3,15 @@
 // The UiControl, UiWindow, UiTimer, UiCanvas and UiMessages operations on Qt objects.
 // Internal to the Qt toolkit.
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QObject>
+#include <QPainter>
 #include <QPointer>
 #include <QTimer>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/edit_undo.h"
 #include "ui/qt/qt_toolkit.h"
@@ -106,10 +110,18 @@ private:
     bool enabled_ = false;
 };
 
-// Draws into the paint box's image; each operation asks the box for a repaint.
+// Draws into the paint box's image. Within a picture one painter serves every
+// operation and the box is asked for a repaint at its end; an operation outside any
+// picture opens a painter of its own and asks for the repaint itself.
+//
+// Invariants: `painter_` is active exactly while `pictureDepth_` > 0; `fonts_` holds
+// one entry per text size drawn so far, never two for one size.
 class QtCanvas final : public UiCanvas {
 public:
     explicit QtCanvas(PaintBoxWidget& box);
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
     [[nodiscard]] int Width() const override;
     [[nodiscard]] int Height() const override;
     void SetPenWidth(int width) override { penWidth_ = width; }
@@ -125,10 +137,28 @@ public:
     void LineTo(int x, int y) override;
     void Polygon(std::span<const Point> points) override;
     void TextOut(int x, int y, std::u16string_view text) override;
+    void BeginPicture() override;
+    void EndPicture() override;
 
 private:
+    // A text size's font with its metrics, made once.
+    struct SizedFont {
+        int points;
+        QFont font;
+        QFontMetrics metrics;
+    };
+
     [[nodiscard]] QPen Pen() const;
+    [[nodiscard]] const SizedFont& Font();
+    // Runs `draw` with the picture's painter, or inside a painter of its own followed
+    // by a repaint request when no picture is open.
+    template <class Draw>
+    void Paint(Draw&& draw);
+
     PaintBoxWidget* box_;
+    QPainter painter_;
+    int pictureDepth_ = 0;
+    std::vector<SizedFont> fonts_;
     int penWidth_ = 1;
     Color penColor_ = clBlack;
     PenStyle penStyle_ = PenStyle::Solid;
