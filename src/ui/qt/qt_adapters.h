@@ -5,10 +5,12 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QObject>
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -114,8 +116,15 @@ private:
 // operation and the box is asked for a repaint at its end; an operation outside any
 // picture opens a painter of its own and asks for the repaint itself.
 //
-// Invariants: `painter_` is active exactly while `pictureDepth_` > 0; `fonts_` holds
-// one entry per text size drawn so far, never two for one size.
+// Pictures mostly repeat what the one before drew up to some point (the diagram's
+// circle, axes and labels before its phasors). The canvas keeps the image as it stood
+// at that point of an earlier picture together with the operations that made it; a
+// picture that repeats them takes the image instead of drawing them again, and draws
+// on from there. What ends on screen is what drawing every operation would give.
+//
+// Invariants: `painter_` is only active while `pictureDepth_` > 0; `fonts_` holds one
+// entry per text size drawn so far; `keptImage_`, when not null, is the image after
+// drawing `kept_` from any image, since `kept_` starts with a fill of the whole box.
 class QtCanvas final : public UiCanvas {
 public:
     explicit QtCanvas(PaintBoxWidget& box);
@@ -147,18 +156,34 @@ private:
         QFont font;
         QFontMetrics metrics;
     };
+    // How the current picture stands to the kept operations.
+    enum class Course {
+        Repeating,  // every operation so far repeats the kept ones: none is drawn yet
+        Comparing,  // nothing kept to take, so each is drawn while compared with the last picture
+        Drawing,    // each is drawn
+    };
 
-    [[nodiscard]] QPen Pen() const;
-    [[nodiscard]] const SizedFont& Font();
-    // Runs `draw` with the picture's painter, or inside a painter of its own followed
-    // by a repaint request when no picture is open.
-    template <class Draw>
-    void Paint(Draw&& draw);
+    [[nodiscard]] const SizedFont& Font(int points);
+    [[nodiscard]] QPainter& Painter();
+    // Ends a drawing operation whose record `Record` began on the tape.
+    void Submit(std::size_t start);
+    // Draws the operation recorded at `op` on the tape.
+    void Draw(QPainter& p, const int* op);
+    void Record(std::initializer_list<int> values);
+    [[nodiscard]] bool RepeatsKept(std::size_t start, std::size_t end) const;
+    [[nodiscard]] bool Keepable(std::size_t length) const;
+    void Keep(std::size_t length);
 
     PaintBoxWidget* box_;
     QPainter painter_;
     int pictureDepth_ = 0;
     std::vector<SizedFont> fonts_;
+    // Operations of the current picture, each with all it is drawn with: kind, count of
+    // values, values.
+    std::vector<int> tape_;
+    std::vector<int> kept_;  // operations of an earlier picture (a leading part of it)
+    QImage keptImage_;       // the image after them, or null where none is kept yet
+    Course course_ = Course::Drawing;
     int penWidth_ = 1;
     Color penColor_ = clBlack;
     PenStyle penStyle_ = PenStyle::Solid;
