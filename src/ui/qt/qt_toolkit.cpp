@@ -477,6 +477,10 @@ void QtToolkit::SchedulePaint() {
 }
 
 bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
+    // The filter sees every event of the application: the others pass at once, without
+    // the property lookup that finds a widget's row.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ToolTip && type != QEvent::Enter && type != QEvent::Show && type != QEvent::Close) return false;
     auto* w = qobject_cast<QWidget*>(watched);
     const int row = w != nullptr ? kit_->RowOf(w) : -1;
     switch (event->type()) {
