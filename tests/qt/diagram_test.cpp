@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -187,6 +189,62 @@ TEST(QtCanvas, PicturesPartingAnywhereFromTheKeptOneLookAsIfDrawnAfresh) {
             for (const auto& draw : picture) draw(*canvas);
         }
         EXPECT_TRUE(box.Image() == freshBox.Image());
+    }
+}
+
+TEST(QtCanvas, SmallCirclesLookAsQtDrawsThemWherever) {
+    // The canvas stamps small solid ellipses from an image of each look: at every place,
+    // clipped by the box's edges or not, over any pixels, they must come out as Qt draws
+    // them there.
+    QImage noise(190, 190, QImage::Format_RGB32);
+    std::uint32_t seed = 1;
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x) {
+            seed = seed * 1664525U + 1013904223U;
+            noise.setPixel(x, y, seed | 0xFF000000U);
+        }
+    }
+    struct Look {
+        int penWidth;
+        int radius;
+        ui::Color pen;
+        ui::Color brush;
+        ui::PenStyle style = ui::PenStyle::Solid;
+    };
+    const Look looks[] = {{2, 2, ui::clRed, ui::clWhite},
+                          {2, 3, ui::clBlack, ui::clBlack},
+                          {1, 2, ui::clBlue, ui::clYellow},
+                          {3, 5, ui::clGreen, ui::clWhite},
+                          {1, 6, ui::clBlack, ui::clWhite, ui::PenStyle::Dot}};
+    std::vector<int> places;
+    for (int p = -6; p <= 6; ++p) places.push_back(p);
+    for (int p = 88; p <= 96; ++p) places.push_back(p);
+    for (int p = 184; p <= 195; ++p) places.push_back(p);
+    ui::qt::PaintBoxWidget box(nullptr, 190, 190);
+    ui::qt::QtCanvas canvas(box);
+    for (const Look& look : looks) {
+        canvas.SetPenWidth(look.penWidth);
+        canvas.SetPenColor(look.pen);
+        canvas.SetBrushColor(look.brush);
+        canvas.SetPenStyle(look.style);
+        for (const int y : places) {
+            for (const int x : places) {
+                box.Image() = noise;
+                canvas.Ellipse(x - look.radius, y - look.radius, x + look.radius, y + look.radius);
+                QImage expected = noise.copy();
+                {
+                    QPainter p(&expected);
+                    QPen pen(ui::qt::ToQColor(look.pen));
+                    pen.setWidth(look.penWidth <= 1 ? 0 : look.penWidth);
+                    pen.setStyle(look.style == ui::PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
+                    p.setPen(pen);
+                    p.setBrush(ui::qt::ToQColor(look.brush));
+                    p.drawEllipse(QRect(x - look.radius, y - look.radius, 2 * look.radius - 1, 2 * look.radius - 1));
+                }
+                ASSERT_TRUE(box.Image() == expected)
+                    << "pen " << look.penWidth << ", radius " << look.radius << " at " << x << ", " << y;
+            }
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
+#include <array>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -156,6 +157,13 @@ private:
         QFont font;
         QFontMetrics metrics;
     };
+    // A small solid ellipse drawn once on a transparent image, to be stamped wherever
+    // one of the same look is drawn: without antialiasing every pixel of it is either
+    // fully drawn or untouched, and Qt draws such an ellipse alike at every position.
+    struct Stamp {
+        std::array<int, 6> look;  // pen colour, width and style, brush, width, height
+        QImage image;
+    };
     // How the current picture stands to the kept operations.
     enum class Course {
         Repeating,  // every operation so far repeats the kept ones: none is drawn yet
@@ -164,6 +172,7 @@ private:
     };
 
     [[nodiscard]] const SizedFont& Font(int points);
+    [[nodiscard]] const QImage& StampOf(const std::array<int, 6>& look);
     [[nodiscard]] QPainter& Painter();
     // Ends a drawing operation whose record `Record` began on the tape.
     void Submit(std::size_t start);
@@ -178,6 +187,7 @@ private:
     QPainter painter_;
     int pictureDepth_ = 0;
     std::vector<SizedFont> fonts_;
+    std::vector<Stamp> stamps_;
     // Operations of the current picture, each with all it is drawn with: kind, count of
     // values, values.
     std::vector<int> tape_;

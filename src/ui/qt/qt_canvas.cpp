@@ -27,6 +27,12 @@ QPen MakePen(int color, int width, int style) {
     return pen;
 }
 
+// Ellipses up to this size (the diagram's tips and origin dot) are stamped. A dotted
+// outline is never stamped: its dots depend on where the box clips it.
+constexpr int kStampedSize = 16;
+// The margin around a stamped ellipse that its pen may reach.
+int StampMargin(int penWidth) { return std::max(penWidth, 1) + 2; }
+
 }  // namespace
 
 QtCanvas::QtCanvas(PaintBoxWidget& box) : box_(&box) {}
@@ -47,6 +53,23 @@ const QtCanvas::SizedFont& QtCanvas::Font(int points) {
     font.setPixelSize((points * 96 + 36) / 72);
     fonts_.push_back({points, font, QFontMetrics(font)});
     return fonts_.back();
+}
+
+const QImage& QtCanvas::StampOf(const std::array<int, 6>& look) {
+    for (const Stamp& s : stamps_) {
+        if (s.look == look) return s.image;
+    }
+    const int margin = StampMargin(look[1]);
+    QImage image(look[4] + 2 * margin, look[5] + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.setPen(MakePen(look[0], look[1], look[2]));
+        p.setBrush(ToQColor(static_cast<Color>(look[3])));
+        p.drawEllipse(QRect(margin, margin, look[4] - 1, look[5] - 1));
+    }
+    stamps_.push_back({look, image});
+    return stamps_.back().image;
 }
 
 QPainter& QtCanvas::Painter() {
@@ -157,11 +180,20 @@ void QtCanvas::Draw(QPainter& p, const int* op) {
             p.setBrush(Qt::NoBrush);
             p.drawRect(QRect(v[1], v[2], v[3] - 1, v[4] - 1));
             break;
-        case kEllipse:
+        case kEllipse: {
+            const int width = v[6] - v[4];
+            const int height = v[7] - v[5];
+            if (static_cast<PenStyle>(v[2]) == PenStyle::Solid && width > 1 && height > 1 && width <= kStampedSize &&
+                height <= kStampedSize) {
+                const int margin = StampMargin(v[1]);
+                p.drawImage(QPoint(v[4] - margin, v[5] - margin), StampOf({v[0], v[1], v[2], v[3], width, height}));
+                break;
+            }
             p.setPen(MakePen(v[0], v[1], v[2]));
             p.setBrush(ToQColor(static_cast<Color>(v[3])));
-            p.drawEllipse(QRect(v[4], v[5], v[6] - v[4] - 1, v[7] - v[5] - 1));
+            p.drawEllipse(QRect(v[4], v[5], width - 1, height - 1));
             break;
+        }
         case kLine:
             p.setPen(MakePen(v[0], v[1], v[2]));
             p.drawLine(v[3], v[4], v[5], v[6]);
