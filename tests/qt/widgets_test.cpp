@@ -205,6 +205,28 @@ TEST_F(QtWidgets, GroupBoxFramesLookAsTheStyleDrawsThem) {
     EXPECT_GE(boxes, 3);
 }
 
+TEST_F(QtWidgets, ButtonsSayingTheyAreOpaquePaintEveryPixel) {
+    // Qt paints nothing beneath a widget that calls itself opaque; one that left a
+    // pixel unpainted would show stale pixels there.
+    int opaque = 0;
+    for (const ui::ControlSpec& s : ui::Layout()) {
+        if (s.kind != ControlKind::SpeedButton) continue;
+        SCOPED_TRACE(Name(s));
+        QWidget* w = kit.Widget(ui::IndexOf(s.name));
+        w->ensurePolished();
+        EXPECT_EQ(w->testAttribute(Qt::WA_OpaquePaintEvent), !s.Has(ui::kFlat));
+        if (!w->testAttribute(Qt::WA_OpaquePaintEvent)) continue;
+        ++opaque;
+        QImage image(w->size(), QImage::Format_ARGB32);
+        image.fill(Qt::magenta);
+        w->render(&image, {}, {}, {});  // the button's own painting alone
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) ASSERT_NE(image.pixel(x, y), QColor(Qt::magenta).rgb()) << x << ", " << y;
+        }
+    }
+    EXPECT_GE(opaque, 4);
+}
+
 TEST(QtApplicationFont, ToolTipsAndBoxesKeepTheApplicationFont) {
     // The toolkit builds the windows under the main window's font as the application
     // font; tool tips and message boxes, which have no font of their own, must find
