@@ -135,7 +135,10 @@ std::vector<std::string> RecordingCanvas::Describe() const {
             line += i == 0 ? " " : ", ";
             line += isColor ? ColorName(static_cast<Color>(op.args[i])) : std::to_string(op.args[i]);
         }
-        if (op.kind == CanvasOp::Kind::TextOut) line += " " + Quote(op.text);
+        if (op.kind == CanvasOp::Kind::TextOut) {
+            line += ' ';
+            line += Quote(op.text);
+        }
         lines.push_back(std::move(line));
     }
     return lines;
