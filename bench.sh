@@ -10,6 +10,8 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BENCH_PACKAGES[@
 
 ROUNDS=${BENCH_ROUNDS:-15}
 WARMUPS=${BENCH_WARMUPS:-2}
+# Each Google Benchmark runs this many times; the targets are on the median.
+REPETITIONS=${BENCH_REPETITIONS:-5}
 
 echo "== build (Release)"
 configure_and_build build-bench -DCMAKE_BUILD_TYPE=Release -DQUORVEL_BENCH=ON
@@ -128,5 +130,5 @@ for exe in build-bench/bench/*; do
     if [ ! -f "$exe" ] || [ ! -x "$exe" ]; then continue; fi
     case "$(basename "$exe")" in startup_probe | bare_window) continue ;; esac
     echo "== $(basename "$exe")"
-    "$exe"
+    "$exe" --benchmark_repetitions="$REPETITIONS" --benchmark_report_aggregates_only=true
 done
