@@ -55,6 +55,7 @@ void DrawArrow(ui::UiCanvas& canvas, ui::Point tail, ui::Point tip) {
 }
 
 void DrawPicture(ui::UiCanvas& PB, const std::array<PhasorSource, 3>& phasors) {
+    const ui::PictureScope picture(PB);
     const Geometry g = GeometryFor(PB.Width(), PB.Height());
 
     PB.SetPenWidth(1);

@@ -18,9 +18,10 @@ struct PhasorSource {
     std::u16string degrees;
 };
 
-// Draws the whole picture anew, Z1, Z2 and Z3 in this order. A degree text that
-// StrToFloat cannot read throws the conversion error: the picture stops at that
-// phasor, and what is drawn stays.
+// Draws the whole picture anew, Z1, Z2 and Z3 in this order, as one picture of the
+// canvas (BeginPicture to EndPicture). A degree text that StrToFloat cannot read
+// throws the conversion error: the picture stops at that phasor, and what is drawn
+// stays.
 void DrawPicture(ui::UiCanvas& canvas, const std::array<PhasorSource, 3>& phasors);
 
 // A line from `tail` to `tip` with a filled head at `tip`, in black, one pixel.

@@ -92,6 +92,14 @@ void RecordingCanvas::TextOut(int x, int y, std::u16string_view text) {
     if (target_ != nullptr) target_->TextOut(x, y, text);
 }
 
+void RecordingCanvas::BeginPicture() {
+    if (target_ != nullptr) target_->BeginPicture();
+}
+
+void RecordingCanvas::EndPicture() {
+    if (target_ != nullptr) target_->EndPicture();
+}
+
 std::vector<DrawnPhasor> RecordingCanvas::Phasors(Point origin) const {
     std::vector<DrawnPhasor> out;
     int width = startPenWidth_;
@@ -127,7 +135,10 @@ std::vector<std::string> RecordingCanvas::Describe() const {
             line += i == 0 ? " " : ", ";
             line += isColor ? ColorName(static_cast<Color>(op.args[i])) : std::to_string(op.args[i]);
         }
-        if (op.kind == CanvasOp::Kind::TextOut) line += " " + Quote(op.text);
+        if (op.kind == CanvasOp::Kind::TextOut) {
+            line += ' ';
+            line += Quote(op.text);
+        }
         lines.push_back(std::move(line));
     }
     return lines;

@@ -46,6 +46,9 @@ public:
     void LineTo(int x, int y) override;
     void Polygon(std::span<const Point> points) override;
     void TextOut(int x, int y, std::u16string_view text) override;
+    // Passed on to the surface; no operation of their own.
+    void BeginPicture() override;
+    void EndPicture() override;
 
     [[nodiscard]] const std::vector<CanvasOp>& Operations() const { return ops_; }
     // The segments of the latest picture that start at `origin` and are drawn with a

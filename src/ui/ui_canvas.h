@@ -51,6 +51,32 @@ public:
     virtual void Polygon(std::span<const Point> points) = 0;
     // Text with its top-left corner at (x, y) on the brush colour.
     virtual void TextOut(int x, int y, std::u16string_view text) = 0;
+
+    // Bracket the operations of one whole picture, so that a surface may hold what it
+    // draws with (a painter, the fonts of the picture) across them instead of taking
+    // it anew for every operation.
+    //
+    // Who calls: PictureScope, and so the phasor diagram around each picture, on the
+    // UI thread. Every BeginPicture is followed by exactly one EndPicture, also when
+    // the drawing between them throws. Pairs may nest; only the outermost pair counts.
+    // Operations outside any pair (the clear buttons' fill) stay allowed and show as
+    // before. Neither call draws or is recorded as an operation; what was drawn
+    // between them shows by the time EndPicture returns. Neither may raise an event.
+    virtual void BeginPicture() {}
+    virtual void EndPicture() {}
+};
+
+// Begins a picture on `canvas` for its lifetime: EndPicture follows on every way out
+// of the scope, a throw included.
+class PictureScope {
+public:
+    explicit PictureScope(UiCanvas& canvas) : canvas_(canvas) { canvas_.BeginPicture(); }
+    ~PictureScope() { canvas_.EndPicture(); }
+    PictureScope(const PictureScope&) = delete;
+    PictureScope& operator=(const PictureScope&) = delete;
+
+private:
+    UiCanvas& canvas_;
 };
 
 }  // namespace quorvel::ui

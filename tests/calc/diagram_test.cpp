@@ -6,7 +6,10 @@
 #include <numbers>
 #include <string>
 
+#include "diagram/phasor_diagram.h"
 #include "diagram/phasor_geometry.h"
+#include "numbers/calc_error.h"
+#include "ui/canvas_record.h"
 #include "test_world.h"
 
 namespace quorvel::test {
@@ -175,6 +178,57 @@ TEST(Picture, CheckBoxHidesAndShowsTheBoxAndTheLegend) {
     ASSERT_EQ(drawn.size(), 1U) << "shown again, it paints the current picture";
     EXPECT_EQ(drawn[0].to, (Point{146, 44}));
     EXPECT_EQ(static_cast<int>(w.kit.RecordedMessages().Count()), before);
+}
+
+// A surface that counts the operations drawn inside and outside its pictures.
+class BracketCheck final : public ui::UiCanvas {
+public:
+    [[nodiscard]] int Width() const override { return 190; }
+    [[nodiscard]] int Height() const override { return 190; }
+    void SetPenWidth(int /*width*/) override {}
+    void SetPenColor(ui::Color /*color*/) override {}
+    void SetPenStyle(ui::PenStyle /*style*/) override {}
+    void SetBrushColor(ui::Color /*color*/) override {}
+    void SetFontColor(ui::Color /*color*/) override {}
+    void SetFontSize(int /*points*/) override {}
+    void FillRect(const ui::Rect& /*r*/) override { Drawn(); }
+    void FrameRect(const ui::Rect& /*r*/) override { Drawn(); }
+    void Ellipse(int /*x1*/, int /*y1*/, int /*x2*/, int /*y2*/) override { Drawn(); }
+    void MoveTo(int /*x*/, int /*y*/) override {}
+    void LineTo(int /*x*/, int /*y*/) override { Drawn(); }
+    void Polygon(std::span<const Point> /*points*/) override { Drawn(); }
+    void TextOut(int /*x*/, int /*y*/, std::u16string_view /*text*/) override { Drawn(); }
+    void BeginPicture() override {
+        ++begun;
+        ++depth;
+    }
+    void EndPicture() override { --depth; }
+
+    int begun = 0;
+    int depth = 0;
+    int inside = 0;
+    int outside = 0;
+
+private:
+    void Drawn() { ++(depth > 0 ? inside : outside); }
+};
+
+TEST(Picture, EachPictureIsOneBracketClosedAlsoWhereItStops) {
+    BracketCheck surface;
+    ui::RecordingCanvas canvas(190, 190, &surface);
+    diagram::DrawPicture(canvas, {{{true, u"30"}, {true, u"-45"}, {true, u"90"}}});
+    EXPECT_EQ(surface.begun, 1);
+    EXPECT_EQ(surface.depth, 0);
+    EXPECT_EQ(surface.outside, 0) << "every operation of the picture lies inside its bracket";
+    using Kind = ui::CanvasOp::Kind;
+    const auto drawing = std::count_if(canvas.Operations().begin(), canvas.Operations().end(), [](const ui::CanvasOp& op) {
+        return op.kind >= Kind::FillRect && op.kind != Kind::MoveTo;
+    });
+    EXPECT_EQ(surface.inside, drawing) << "every drawing operation reaches the surface";
+    EXPECT_THROW(diagram::DrawPicture(canvas, {{{true, u"30"}, {true, u"4k"}, {true, u"90"}}}), CalcError);
+    EXPECT_EQ(surface.begun, 2);
+    EXPECT_EQ(surface.depth, 0) << "the bracket closes when the picture stops at an unreadable text";
+    EXPECT_EQ(canvas.Describe().front(), "FillRect 0, 0, 190, 190") << "the bracket is no recorded operation";
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -175,6 +177,66 @@ TEST_F(QtWidgets, GlyphsAreDrawn) {
         }
         EXPECT_GE(ink, 6) << "a glyph needs dark pixels";
     }
+}
+
+TEST_F(QtWidgets, GroupBoxFramesLookAsTheStyleDrawsThem) {
+    // The toolkit draws group-box frames itself (so that no image plugin loads); each
+    // must come out pixel for pixel as a stock group box of the same title, font,
+    // size and colours.
+    int boxes = 0;
+    for (const ui::ControlSpec& s : ui::Layout()) {
+        if (s.kind != ControlKind::GroupBox) continue;
+        SCOPED_TRACE(Name(s));
+        auto* ours = qobject_cast<QGroupBox*>(kit.Widget(ui::IndexOf(s.name)));
+        ASSERT_NE(ours, nullptr);
+        QGroupBox stock(ours->title());
+        stock.setFont(ours->font());
+        stock.setPalette(ours->palette());
+        stock.setAutoFillBackground(true);
+        stock.resize(ours->size());
+        QImage drawn(ours->size(), QImage::Format_RGB32);
+        QImage expected(ours->size(), QImage::Format_RGB32);
+        // The box alone, without the controls inside it.
+        ours->render(&drawn, {}, {}, QWidget::DrawWindowBackground);
+        stock.render(&expected, {}, {}, QWidget::DrawWindowBackground);
+        EXPECT_TRUE(drawn == expected) << "the frame differs from the stock one";
+        ++boxes;
+    }
+    EXPECT_GE(boxes, 3);
+}
+
+TEST_F(QtWidgets, ButtonsSayingTheyAreOpaquePaintEveryPixel) {
+    // Qt paints nothing beneath a widget that calls itself opaque; one that left a
+    // pixel unpainted would show stale pixels there.
+    int opaque = 0;
+    for (const ui::ControlSpec& s : ui::Layout()) {
+        if (s.kind != ControlKind::SpeedButton) continue;
+        SCOPED_TRACE(Name(s));
+        QWidget* w = kit.Widget(ui::IndexOf(s.name));
+        w->ensurePolished();
+        EXPECT_EQ(w->testAttribute(Qt::WA_OpaquePaintEvent), !s.Has(ui::kFlat));
+        if (!w->testAttribute(Qt::WA_OpaquePaintEvent)) continue;
+        ++opaque;
+        QImage image(w->size(), QImage::Format_ARGB32);
+        image.fill(Qt::magenta);
+        w->render(&image, {}, {}, {});  // the button's own painting alone
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) ASSERT_NE(image.pixel(x, y), QColor(Qt::magenta).rgb()) << x << ", " << y;
+        }
+    }
+    EXPECT_GE(opaque, 4);
+}
+
+TEST(QtApplicationFont, ToolTipsAndBoxesKeepTheApplicationFont) {
+    // The toolkit builds the windows under the main window's font as the application
+    // font; tool tips and message boxes, which have no font of their own, must find
+    // the one they had before.
+    const QFont before = QApplication::font();
+    {
+        const ui::qt::QtToolkit kit{ui::qt::QtOptions{true}};
+        EXPECT_EQ(QFontInfo(kit.Widget(ui::IndexOf("Z1_E_Real"))->font()).family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
+    }
+    EXPECT_TRUE(QApplication::font() == before) << QApplication::font().toString().toStdString();
 }
 
 }  // namespace

@@ -14,7 +14,14 @@ using ui::Quote;
 
 std::string Bool(bool b) { return b ? "true" : "false"; }
 
-std::string Value(const ComplexValue& v) { return "(" + FormatNumber(v.Real()) + ", " + FormatNumber(v.Imaginary()) + ")"; }
+std::string Value(const ComplexValue& v) {
+    std::string text = "(";
+    text += FormatNumber(v.Real());
+    text += ", ";
+    text += FormatNumber(v.Imaginary());
+    text += ')';
+    return text;
+}
 
 void Expect(const std::vector<Word>& words, std::size_t count, const char* usage) {
     if (words.size() != count) throw ScriptError(std::string("usage: ") + usage);

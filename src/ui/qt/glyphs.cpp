@@ -11,6 +11,12 @@ namespace quorvel::ui::qt {
 
 namespace {
 
+// Every symbol's text is laid out in Arial at this one size and scaled by the painter
+// to the size the face asks for. A font of its own for each size would cost a font
+// engine (a fontconfig match) per size when the buttons first paint; this size is the
+// main window's font, whose engine the captions have loaded already.
+constexpr int kTextPixels = 13;
+
 struct Ink {
     QPainter& p;
     QRectF r;
@@ -20,13 +26,19 @@ struct Ink {
     // fraction of the face's height.
     void Text(double x, double y, const QString& text, double size, bool italic = false, bool bold = false) const {
         QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(std::max(1, static_cast<int>(std::lround(size * r.height()))));
+        f.setPixelSize(kTextPixels);
         f.setItalic(italic);
         f.setBold(bold);
         // Outline fonts scale with the device like the strokes do.
         p.setFont(f);
         p.setPen(color);
-        p.drawText(QPointF(r.left() + x * r.width(), r.top() + y * r.height()), text);
+        const int pixels = std::max(1, static_cast<int>(std::lround(size * r.height())));
+        const qreal scale = static_cast<qreal>(pixels) / kTextPixels;
+        const QTransform before = p.transform();
+        p.translate(r.left() + x * r.width(), r.top() + y * r.height());
+        p.scale(scale, scale);
+        p.drawText(QPointF(0, 0), text);
+        p.setTransform(before);
     }
 
     void Line(double x1, double y1, double x2, double y2, double width = 1.2) const {

@@ -3,11 +3,18 @@
 // The UiControl, UiWindow, UiTimer, UiCanvas and UiMessages operations on Qt objects.
 // Internal to the Qt toolkit.
 
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
 #include <QObject>
+#include <QPainter>
 #include <QPointer>
 #include <QTimer>
+#include <array>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/edit_undo.h"
 #include "ui/qt/qt_toolkit.h"
@@ -107,10 +114,25 @@ private:
     bool enabled_ = false;
 };
 
-// Draws into the paint box's image; each operation asks the box for a repaint.
+// Draws into the paint box's image. Within a picture one painter serves every
+// operation and the box is asked for a repaint at its end; an operation outside any
+// picture opens a painter of its own and asks for the repaint itself.
+//
+// Pictures mostly repeat what the one before drew up to some point (the diagram's
+// circle, axes and labels before its phasors). The canvas keeps the image as it stood
+// at that point of an earlier picture together with the operations that made it; a
+// picture that repeats them takes the image instead of drawing them again, and draws
+// on from there. What ends on screen is what drawing every operation would give.
+//
+// Invariants: `painter_` is only active while `pictureDepth_` > 0; `fonts_` holds one
+// entry per text size drawn so far; `keptImage_`, when not null, is the image after
+// drawing `kept_` from any image, since `kept_` starts with a fill of the whole box.
 class QtCanvas final : public UiCanvas {
 public:
     explicit QtCanvas(PaintBoxWidget& box);
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
     [[nodiscard]] int Width() const override;
     [[nodiscard]] int Height() const override;
     void SetPenWidth(int width) override { penWidth_ = width; }
@@ -126,10 +148,53 @@ public:
     void LineTo(int x, int y) override;
     void Polygon(std::span<const Point> points) override;
     void TextOut(int x, int y, std::u16string_view text) override;
+    void BeginPicture() override;
+    void EndPicture() override;
 
 private:
-    [[nodiscard]] QPen Pen() const;
+    // A text size's font with its metrics, made once.
+    struct SizedFont {
+        int points;
+        QFont font;
+        QFontMetrics metrics;
+    };
+    // A small solid ellipse drawn once on a transparent image, to be stamped wherever
+    // one of the same look is drawn: without antialiasing every pixel of it is either
+    // fully drawn or untouched, and Qt draws such an ellipse alike at every position.
+    struct Stamp {
+        std::array<int, 6> look;  // pen colour, width and style, brush, width, height
+        QImage image;
+    };
+    // How the current picture stands to the kept operations.
+    enum class Course {
+        Repeating,  // every operation so far repeats the kept ones: none is drawn yet
+        Comparing,  // nothing kept to take, so each is drawn while compared with the last picture
+        Drawing,    // each is drawn
+    };
+
+    [[nodiscard]] const SizedFont& Font(int points);
+    [[nodiscard]] const QImage& StampOf(const std::array<int, 6>& look);
+    [[nodiscard]] QPainter& Painter();
+    // Ends a drawing operation whose record `Record` began on the tape.
+    void Submit(std::size_t start);
+    // Draws the operation recorded at `op` on the tape.
+    void Draw(QPainter& p, const int* op);
+    void Record(std::initializer_list<int> values);
+    [[nodiscard]] bool RepeatsKept(std::size_t start, std::size_t end) const;
+    [[nodiscard]] bool Keepable(std::size_t length) const;
+    void Keep(std::size_t length);
+
     PaintBoxWidget* box_;
+    QPainter painter_;
+    int pictureDepth_ = 0;
+    std::vector<SizedFont> fonts_;
+    std::vector<Stamp> stamps_;
+    // Operations of the current picture, each with all it is drawn with: kind, count of
+    // values, values.
+    std::vector<int> tape_;
+    std::vector<int> kept_;  // operations of an earlier picture (a leading part of it)
+    QImage keptImage_;       // the image after them, or null where none is kept yet
+    Course course_ = Course::Drawing;
     int penWidth_ = 1;
     Color penColor_ = clBlack;
     PenStyle penStyle_ = PenStyle::Solid;

@@ -2,6 +2,11 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <thread>
+
+#ifdef QUORVEL_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 #include "ui/qt/qt_desktop.h"
 #include "ui/qt/qt_toolkit.h"
@@ -15,12 +20,39 @@ bool Set(const char* name) {
     return value != nullptr && *value != '\0';
 }
 
+// Reads fontconfig's configuration and font cache on a thread of its own, while the
+// application object connects to the display: the first font Qt looks up would
+// otherwise do it on the main thread, after the connection. Joined before the toolkit
+// builds the windows, whose first font finds it done (FcInit is thread-safe: had Qt
+// needed fontconfig earlier, it would have read it too, and one copy been dropped).
+class FontconfigStart {
+public:
+#ifdef QUORVEL_FONTCONFIG
+    FontconfigStart() : thread_([] { FcInit(); }) {}
+    ~FontconfigStart() {
+        if (thread_.joinable()) thread_.join();
+    }
+    FontconfigStart(const FontconfigStart&) = delete;
+    FontconfigStart& operator=(const FontconfigStart&) = delete;
+    void Join() { thread_.join(); }
+
+private:
+    std::thread thread_;
+#else
+    void Join() {}
+#endif
+};
+
 }  // namespace
 
 struct QtProgram::Impl {
-    Impl(int& argc, char** argv) : app(argc, argv) {}
+    Impl(int& argc, char** argv) : app(argc, argv) {
+        fontconfig.Join();
+        toolkit = std::make_unique<QtToolkit>();
+    }
+    FontconfigStart fontconfig;  // first: it starts before the application object
     QApplication app;
-    QtToolkit toolkit;
+    std::unique_ptr<QtToolkit> toolkit;
 };
 
 bool QtProgram::DisplayAvailable() { return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY"); }
@@ -33,10 +65,10 @@ QtProgram::QtProgram(int& argc, char** argv) {
 
 QtProgram::~QtProgram() = default;
 
-Toolkit& QtProgram::Kit() { return impl_->toolkit; }
+Toolkit& QtProgram::Kit() { return *impl_->toolkit; }
 
 int QtProgram::Run() {
-    if (impl_->toolkit.Closed()) return 0;
+    if (impl_->toolkit->Closed()) return 0;
     return QApplication::exec();
 }
 

@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QFontMetrics>
@@ -18,6 +19,7 @@
 #include <QStyleOption>
 #include <QToolTip>
 #include <QTranslator>
+#include <qdrawutil.h>
 #include <algorithm>
 #include <cstdio>
 
@@ -106,6 +108,44 @@ QStyle* CompactStyle() {
     return style;
 }
 
+// Fusion draws a group box's frame from an image among its resources, and reads it
+// through a reader that asks every image-format plugin (gif, ico, jpeg with libjpeg,
+// svg with Qt SVG) whether it reads PNG, loading each. The frame is drawn here the way
+// Fusion draws it, from the same image read by Qt's built-in PNG reader alone. Another
+// base style draws its own frame.
+class GroupFrameStyle final : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_FrameGroupBox || baseStyle()->name() != QLatin1String("fusion")) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        if (frame_.isNull()) {
+            QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
+            reader.setAutoDetectImageFormat(false);
+            frame_ = QPixmap::fromImage(reader.read());
+        }
+        // Fusion's margins: the frame starts below the title, or 3 pixels down without one.
+        constexpr int kTopMargin = 3;
+        int top = kTopMargin;
+        const auto* box = qobject_cast<const QGroupBox*>(widget);
+        if (box == nullptr || box->isCheckable() || !box->title().isEmpty()) {
+            top += std::max(proxy()->pixelMetric(PM_ExclusiveIndicatorHeight, option, widget), option->fontMetrics.height());
+        }
+        qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), frame_);
+    }
+
+private:
+    mutable QPixmap frame_;  // read at the first frame drawn
+};
+
+QStyle* GroupStyle() {
+    static QPointer<QStyle> style;
+    if (style.isNull()) style = new GroupFrameStyle;
+    return style;
+}
+
 void ApplyPalette(QWidget* w, QPalette::ColorRole role, Color color) {
     if (color == kParentColor) return;
     QPalette pal = w->palette();
@@ -159,7 +199,14 @@ QtToolkit::QtToolkit(QtOptions options) : options_(options) {
     RegisterBundledFonts();
     InstallGermanTranslation();
     router_ = std::make_unique<EventRouter>(*this);
+    // Qt lays out an edit's text in the application font while it builds the edit,
+    // before the edit takes its own font. With the main window's font as the
+    // application font for the build, that costs no font engine of a font no control
+    // shows; tool tips and message boxes keep the application font they had.
+    const QFont applicationFont = QApplication::font();
+    QApplication::setFont(MakeFont(Layout()[static_cast<std::size_t>(IndexOf(kMainWindow))].font).resolve(applicationFont));
     Build();
+    QApplication::setFont(applicationFont);
     qApp->installEventFilter(router_.get());
 }
 
@@ -211,6 +258,7 @@ void QtToolkit::Build() {
             }
             case ControlKind::GroupBox: {
                 auto* g = new QGroupBox(Q(s.text), parent);
+                g->setStyle(GroupStyle());
                 g->setAutoFillBackground(true);
                 ApplyPalette(g, QPalette::Window, InitialColor(s));
                 w = g;
@@ -435,6 +483,10 @@ void QtToolkit::SchedulePaint() {
 }
 
 bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
+    // The filter sees every event of the application: the others pass at once, without
+    // the property lookup that finds a widget's row.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ToolTip && type != QEvent::Enter && type != QEvent::Show && type != QEvent::Close) return false;
     auto* w = qobject_cast<QWidget*>(watched);
     const int row = w != nullptr ? kit_->RowOf(w) : -1;
     switch (event->type()) {

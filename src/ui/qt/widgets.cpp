@@ -165,6 +165,15 @@ SpeedButton::SpeedButton(QWidget* parent, Glyph glyph, bool flat) : QAbstractBut
     setAttribute(Qt::WA_Hover);
 }
 
+bool SpeedButton::event(QEvent* event) {
+    const bool handled = QAbstractButton::event(event);
+    // A raised button fills its whole face, so what lies beneath need not be painted
+    // when it repaints on every press and release. The style's polish clears the
+    // attribute for every button; it is set again after.
+    if (event->type() == QEvent::Polish && !flat_) setAttribute(Qt::WA_OpaquePaintEvent);
+    return handled;
+}
+
 void SpeedButton::enterEvent(QEnterEvent* event) {
     hovered_ = true;
     update();

@@ -78,6 +78,7 @@ public:
     [[nodiscard]] QSize sizeHint() const override { return {26, 22}; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
