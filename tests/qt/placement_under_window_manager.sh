@@ -8,13 +8,19 @@ program=$1
 "$program" >/dev/null 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
+# A window of that name once the window manager has framed it: its client then lies
+# inside the frame, away from the frame's corner. A build with the sanitizers starts
+# slowly, so this waits up to 30 s.
 find_window() {
-    for _ in $(seq 100); do
+    for _ in $(seq 600); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return; }
+        if [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'Relative upper-left Y: *[1-9]'; then
+            echo "$id"
+            return
+        fi
         sleep 0.05
     done
-    echo "no window named $1" >&2
+    echo "no framed window named $1" >&2
     exit 1
 }
 # The outer corner: the client's place on the screen less its place in the frame.
