@@ -26,7 +26,7 @@ export DISPLAY=$display
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
 # The window manager is up once it names itself on the root window.
-for _ in $(seq 100); do
+for _ in $(seq 400); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.05
 done
