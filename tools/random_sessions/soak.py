@@ -13,6 +13,7 @@ import argparse
 import os
 import subprocess
 import sys
+import threading
 import time
 
 MARKER = "call Wertberechnung 7"
@@ -24,6 +25,11 @@ def rss_kib(pid, field):
             if line.startswith(field + ":"):
                 return int(line.split()[1])
     return 0
+
+
+def feed(pipe, text):
+    pipe.write(text)
+    pipe.flush()
 
 
 def soak(build, toolkit, seed, actions, chunks):
@@ -39,13 +45,16 @@ def soak(build, toolkit, seed, actions, chunks):
     for start in range(0, len(script), per_chunk):
         chunk = script[start:start + per_chunk]
         began = time.monotonic()
-        proc.stdin.write("\n".join(chunk) + "\n" + MARKER + "\n")
-        proc.stdin.flush()
+        # Written from a thread of its own: the runner's answers fill the other pipe
+        # while the chunk is still going in.
+        writer = threading.Thread(target=feed, args=(proc.stdin, "\n".join(chunk) + "\n" + MARKER + "\n"))
+        writer.start()
         for line in proc.stdout:
             if line.startswith(MARKER):
                 break
         else:
             raise RuntimeError(f"{toolkit} ended early in seed {seed}")
+        writer.join()
         took = time.monotonic() - began
         rows.append((len(chunk), took, rss_kib(proc.pid, "VmRSS"), rss_kib(proc.pid, "VmHWM")))
     proc.stdin.close()
