@@ -12,9 +12,9 @@
 #include <cstdlib>
 
 #include "app/application.h"
-#include "ui/qt/qt_driver.h"
-#include "ui/qt/qt_toolkit.h"
-#include "ui/qt/widgets.h"
+#include "toolkits/qt/qt_driver.h"
+#include "toolkits/qt/qt_toolkit.h"
+#include "toolkits/qt/widgets.h"
 
 namespace {
 

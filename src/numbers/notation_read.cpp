@@ -1,8 +1,10 @@
 // Reading numbers: the strict StrToFloat and the lenient Zahleneingabe.
 //
 // The text is scanned once into its significant digits and a decimal exponent. The
-// binary value is then made by the C library's correctly rounding reader on a
-// plain ASCII copy under a fixed "C" locale, never under the process locale. To keep
+// binary value is then made by the C library's correctly rounding reader on a plain
+// ASCII copy of the form DIGITS "e" EXPONENT: no decimal point, no grouping, no sign
+// of the mantissa and no word, so nothing of it is anything the process locale could
+// change, and the same call serves glibc and the Windows runtime alike. To keep
 // reading linear in the length of the text, only as many digits are kept as any
 // rounding decision of the target format can depend on; a nonzero digit beyond them
 // is stood for by a single "1", which lies on the same side of every rounding
@@ -10,16 +12,13 @@
 
 #include "numbers/notation.h"
 
-#include <locale.h>
-#include <stdlib.h>
-
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
-#include <new>
 #include <string>
 #include <system_error>
 
@@ -195,12 +194,6 @@ std::string PlainText(const Decimal& d, std::size_t maxDigits) {
     return text;
 }
 
-locale_t CLocale() {
-    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    if (c == static_cast<locale_t>(nullptr)) throw std::bad_alloc();
-    return c;
-}
-
 // The correctly rounded long double; false when it lies beyond the long double range.
 bool ToLongDouble(const Decimal& d, long double& value) {
     const long double sign = d.negative ? -1.0L : 1.0L;
@@ -210,7 +203,7 @@ bool ToLongDouble(const Decimal& d, long double& value) {
     }
     if (d.Magnitude() > kHugeExponent) return false;
     const std::string text = PlainText(d, kLongDoubleDigits);
-    value = sign * strtold_l(text.c_str(), nullptr, CLocale());
+    value = sign * std::strtold(text.c_str(), nullptr);
     return !std::isinf(value);
 }
 

@@ -8,7 +8,7 @@
 #include "app/form2.h"
 #include "calc/form1.h"
 #include "numbers/calc_error.h"
-#include "ui/headless/headless_toolkit.h"
+#include "toolkits/headless/headless_toolkit.h"
 
 namespace quorvel::test {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/application.h"
-#include "ui/headless/headless_toolkit.h"
+#include "toolkits/headless/headless_toolkit.h"
 
 namespace quorvel::test {
 

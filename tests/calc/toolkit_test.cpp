@@ -8,7 +8,7 @@
 #include "app/dispatch.h"
 #include "numbers/calc_error.h"
 #include "event_log.h"
-#include "ui/headless/headless_toolkit.h"
+#include "toolkits/headless/headless_toolkit.h"
 
 // The contract of the controls as the headless toolkit keeps it: the Qt toolkit is
 // held to the same contract by the scenario transcripts.

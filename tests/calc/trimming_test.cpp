@@ -7,7 +7,7 @@
 
 #include "calc/form1.h"
 #include "event_log.h"
-#include "ui/headless/headless_toolkit.h"
+#include "toolkits/headless/headless_toolkit.h"
 
 namespace quorvel::test {
 namespace {

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "ui/accessible_names.h"
-#include "ui/qt/qt_desktop.h"
-#include "ui/qt/qt_toolkit.h"
+#include "toolkits/qt/qt_desktop.h"
+#include "toolkits/qt/qt_toolkit.h"
 #include "ui/text.h"
 
 // Both windows as a screen reader and the desktop see them: the accessibility tree

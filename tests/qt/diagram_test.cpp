@@ -12,9 +12,9 @@
 #include "diagram/phasor_diagram.h"
 #include "numbers/calc_error.h"
 #include "ui/canvas_record.h"
-#include "ui/qt/qt_adapters.h"
-#include "ui/qt/qt_driver.h"
-#include "ui/qt/qt_toolkit.h"
+#include "toolkits/qt/qt_adapters.h"
+#include "toolkits/qt/qt_driver.h"
+#include "toolkits/qt/qt_toolkit.h"
 
 // The picture as the paint box holds it: pixels, not operations.
 

@@ -13,8 +13,8 @@
 #include "app/dispatch.h"
 #include "numbers/calc_error.h"
 #include "event_log.h"
-#include "ui/qt/qt_driver.h"
-#include "ui/qt/qt_toolkit.h"
+#include "toolkits/qt/qt_driver.h"
+#include "toolkits/qt/qt_toolkit.h"
 
 // What the real widgets report, and how: the events the adapter raises from Qt's
 // signals and events, the tool-tip switch, the deferred paint and the message box.

@@ -5,8 +5,8 @@
 #include <QWidget>
 
 #include "app/application.h"
-#include "ui/qt/qt_driver.h"
-#include "ui/qt/qt_toolkit.h"
+#include "toolkits/qt/qt_driver.h"
+#include "toolkits/qt/qt_toolkit.h"
 
 // Where the constants window opens: its outer corner 100 pixels right of and 150
 // below the main window's, the first time as every later time. The offscreen

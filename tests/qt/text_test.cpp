@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/qt/qt_driver.h"
-#include "ui/qt/qt_text.h"
-#include "ui/qt/qt_toolkit.h"
+#include "toolkits/qt/qt_driver.h"
+#include "toolkits/qt/qt_text.h"
+#include "toolkits/qt/qt_toolkit.h"
 #include "ui/typed_characters.h"
 
 // Texts reach the widgets and come back code unit for code unit: a leading U+FEFF

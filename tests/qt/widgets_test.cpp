@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QStyle>
 
-#include "ui/qt/qt_toolkit.h"
+#include "toolkits/qt/qt_toolkit.h"
 
 // The widgets as the table builds them: place, state, fonts, and captions that fit.
 

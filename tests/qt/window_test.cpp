@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "app/application.h"
-#include "ui/qt/qt_driver.h"
-#include "ui/qt/qt_toolkit.h"
+#include "toolkits/qt/qt_driver.h"
+#include "toolkits/qt/qt_toolkit.h"
 
 // What a user meets in the real window beyond the calculator's own rules: the edit
 // menu, the focus chain and its marks, tool tips over an inactive window, long texts.

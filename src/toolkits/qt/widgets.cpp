@@ -1,4 +1,4 @@
-#include "ui/qt/widgets.h"
+#include "toolkits/qt/widgets.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

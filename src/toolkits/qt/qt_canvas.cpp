@@ -3,8 +3,8 @@
 #include <QPolygon>
 #include <algorithm>
 
-#include "ui/qt/qt_adapters.h"
-#include "ui/qt/qt_text.h"
+#include "toolkits/qt/qt_adapters.h"
+#include "toolkits/qt/qt_text.h"
 
 // Drawing follows the conventions of a GDI canvas: no antialiasing, rectangles
 // exclusive of their right and bottom edges, text placed by its top-left corner on

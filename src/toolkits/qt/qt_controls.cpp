@@ -7,8 +7,8 @@
 #include <QRadioButton>
 #include <QWindow>
 
-#include "ui/qt/qt_adapters.h"
-#include "ui/qt/qt_text.h"
+#include "toolkits/qt/qt_adapters.h"
+#include "toolkits/qt/qt_text.h"
 #include "ui/text.h"
 
 #ifdef _WIN32

@@ -1,4 +1,4 @@
-#include "ui/headless/headless_toolkit.h"
+#include "toolkits/headless/headless_toolkit.h"
 
 #include <algorithm>
 

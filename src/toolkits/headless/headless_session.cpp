@@ -1,5 +1,5 @@
-#include "ui/headless/headless_toolkit.h"
-#include "ui/headless/headless_session.h"
+#include "toolkits/headless/headless_toolkit.h"
+#include "toolkits/headless/headless_session.h"
 
 namespace quorvel::ui {
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "ui/qt/qt_toolkit.h"
+#include "toolkits/qt/qt_toolkit.h"
 #include "ui/user_driver.h"
 
 class QMessageBox;

@@ -1,4 +1,4 @@
-#include "ui/qt/qt_toolkit.h"
+#include "toolkits/qt/qt_toolkit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,9 +23,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "ui/qt/qt_adapters.h"
-#include "ui/qt/qt_desktop.h"
-#include "ui/qt/qt_text.h"
+#include "toolkits/qt/qt_adapters.h"
+#include "toolkits/qt/qt_desktop.h"
+#include "toolkits/qt/qt_text.h"
 
 namespace quorvel::ui::qt {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/qt_program.h"
+#include "toolkits/qt/qt_program.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -8,8 +8,8 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
-#include "ui/qt/qt_desktop.h"
-#include "ui/qt/qt_toolkit.h"
+#include "toolkits/qt/qt_desktop.h"
+#include "toolkits/qt/qt_toolkit.h"
 
 namespace quorvel::ui::qt {
 
@@ -70,6 +70,14 @@ Toolkit& QtProgram::Kit() { return *impl_->toolkit; }
 int QtProgram::Run() {
     if (impl_->toolkit->Closed()) return 0;
     return QApplication::exec();
+}
+
+std::unique_ptr<Program> MakeQtProgram(int& argc, char** argv, std::string& whyNot) {
+    if (!QtProgram::DisplayAvailable()) {
+        whyNot = "no display found; start it on a desktop, or without one as: xvfb-run -a build/quorvel";
+        return nullptr;
+    }
+    return std::make_unique<QtProgram>(argc, argv);
 }
 
 }  // namespace quorvel::ui::qt

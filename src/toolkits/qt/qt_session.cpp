@@ -3,10 +3,10 @@
 #include <QWidget>
 #include <cstdlib>
 
-#include "ui/qt/qt_driver.h"
-#include "ui/qt/qt_program.h"
-#include "ui/qt/qt_toolkit.h"
-#include "ui/qt/qt_session.h"
+#include "toolkits/qt/qt_driver.h"
+#include "toolkits/qt/qt_program.h"
+#include "toolkits/qt/qt_toolkit.h"
+#include "toolkits/qt/qt_session.h"
 
 namespace quorvel::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/qt_desktop.h"
+#include "toolkits/qt/qt_desktop.h"
 
 #include <QFile>
 #include <QGuiApplication>

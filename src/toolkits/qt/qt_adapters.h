@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "ui/edit_undo.h"
-#include "ui/qt/qt_toolkit.h"
-#include "ui/qt/widgets.h"
+#include "toolkits/qt/qt_toolkit.h"
+#include "toolkits/qt/widgets.h"
 
 class QAbstractButton;
 class QGroupBox;

@@ -1,4 +1,4 @@
-#include "ui/qt/qt_driver.h"
+#include "toolkits/qt/qt_driver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,10 +9,10 @@
 #include <QToolTip>
 #include <QWindow>
 
-#include "ui/qt/qt_text.h"
+#include "toolkits/qt/qt_text.h"
 #include "ui/typed_characters.h"
 
-#include "ui/qt/qt_text.h"
+#include "toolkits/qt/qt_text.h"
 
 namespace quorvel::ui::qt {
 

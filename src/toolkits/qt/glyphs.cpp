@@ -1,7 +1,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "ui/qt/widgets.h"
+#include "toolkits/qt/widgets.h"
 
 // The symbols of the speed buttons and the constant buttons, composed of text in an
 // outline font and of strokes, all placed relative to the button's face, so they scale
