@@ -81,4 +81,15 @@ bool EditTakesCharacter(char16_t c) {
     return after == std::begin(kUnassigned) || c > (after - 1)->second;
 }
 
+std::vector<std::u16string_view> SplitKeys(std::u16string_view text) {
+    std::vector<std::u16string_view> keys;
+    keys.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool pair = i + 1 < text.size() && IsSurrogatePair(text[i], text[i + 1]);
+        keys.push_back(text.substr(i, pair ? 2 : 1));
+        if (pair) ++i;
+    }
+    return keys;
+}
+
 }  // namespace quorvel::ui

@@ -1,7 +1,8 @@
 # Runs one scenario on one toolkit and compares the transcript with the expected one,
-# byte for byte. Variables: RUNNER, TOOLKIT, SCRIPT, EXPECTED.
+# byte for byte. Variables: RUNNER, TOOLKIT, SCRIPT, EXPECTED, and EMULATOR where
+# the runner is a Windows program run under Wine.
 execute_process(
-  COMMAND ${RUNNER} --toolkit ${TOOLKIT} ${SCRIPT}
+  COMMAND ${EMULATOR} ${RUNNER} --toolkit ${TOOLKIT} ${SCRIPT}
   OUTPUT_VARIABLE actual
   ERROR_VARIABLE errors
   RESULT_VARIABLE status)

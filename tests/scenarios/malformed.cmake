@@ -2,7 +2,7 @@
 # nothing run after it. Variables: RUNNER, TOOLKIT, DIR.
 set(script ${DIR}/malformed_input.txt)
 file(WRITE ${script} "print Z1\n\n# comment\nclick NoSuchControl\nprint Z2\n")
-execute_process(COMMAND ${RUNNER} --toolkit ${TOOLKIT} ${script}
+execute_process(COMMAND ${EMULATOR} ${RUNNER} --toolkit ${TOOLKIT} ${script}
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 if(NOT status EQUAL 2)
   message(FATAL_ERROR "expected exit 2, got ${status}")
@@ -16,7 +16,7 @@ endif()
 foreach(bad "type Z1_E_Real 4,7k" "type Z1_E_Real \"open" "print Z1_E_Real.colour" "backspace Z1_E_Real x"
             "click Z1_E_Real extra" "type B_Fertig \"1\"" "call Zahleneingabe 5" "format fixed 1,5" "jump Z1")
   file(WRITE ${script} "${bad}\n")
-  execute_process(COMMAND ${RUNNER} --toolkit ${TOOLKIT} ${script} ERROR_VARIABLE err RESULT_VARIABLE status OUTPUT_QUIET)
+  execute_process(COMMAND ${EMULATOR} ${RUNNER} --toolkit ${TOOLKIT} ${script} ERROR_VARIABLE err RESULT_VARIABLE status OUTPUT_QUIET)
   if(NOT status EQUAL 2 OR NOT err MATCHES "^1: ")
     message(FATAL_ERROR "'${bad}' gave exit ${status}: ${err}")
   endif()
