@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/tab_order.h"
 #include "ui/text.h"
 #include "ui/typed_characters.h"
 
@@ -180,11 +181,10 @@ HeadlessToolkit::HeadlessToolkit() : timer_(*this), canvas_(0, 0) {
         const int row = static_cast<int>(i);
         controls_.push_back(std::make_unique<HeadlessControl>(*this, row));
         if (rows[i].kind == ControlKind::Form) windows_[i] = std::make_unique<HeadlessWindow>(*this, row);
-        if (rows[i].kind == ControlKind::Timer) timerRow_ = row;
-        if (rows[i].kind == ControlKind::PaintBox) {
-            paintRow_ = row;
-            canvas_ = RecordingCanvas(rows[i].place.w, rows[i].place.h);
-        }
+    }
+    if (core_.PaintRow() >= 0) {
+        const Rect& place = rows[static_cast<std::size_t>(core_.PaintRow())].place;
+        canvas_ = RecordingCanvas(place.w, place.h);
     }
 }
 
@@ -196,18 +196,11 @@ bool HeadlessToolkit::WindowVisible(int row) const { return windowVisible_.at(st
 
 void HeadlessToolkit::SetWindowVisible(int row, bool visible) { windowVisible_.at(static_cast<std::size_t>(row)) = visible; }
 
-void HeadlessToolkit::Raise(int row, EventKind event, char16_t key) {
-    if (sink_ != nullptr) sink_->Raise(row, event, key);
-}
-
-void HeadlessToolkit::ShowMainWindow() { Window(IndexOf(kMainWindow)).Show(); }
+void HeadlessToolkit::ShowMainWindow() { Window(core_.MainRow()).Show(); }
 
 void HeadlessToolkit::PaintIfShowing() {
-    if (paintRow_ < 0) return;
-    const bool showing = Showing(*this, paintRow_);
-    const bool appeared = showing && !paintBoxWasShowing_;
-    paintBoxWasShowing_ = showing;
-    if (appeared) Raise(paintRow_, EventKind::Paint);
+    if (core_.PaintRow() < 0) return;
+    if (core_.Appeared(Showing(*this, core_.PaintRow()))) Raise(core_.PaintRow(), EventKind::Paint);
 }
 
 void HeadlessToolkit::Focus(int row) {
@@ -217,18 +210,15 @@ void HeadlessToolkit::Focus(int row) {
 }
 
 void HeadlessToolkit::TypeKeys(int row, std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // A character outside the Basic Multilingual Plane is one key with both halves.
-        const bool pair = i + 1 < text.size() && IsSurrogatePair(text[i], text[i + 1]);
-        if (text[i] == kTab) {
+    for (const std::u16string_view key : SplitKeys(text)) {
+        if (key.front() == kTab) {
             // Tab is the window's key, not the edit's: the focus moves on, the edit
             // loses its selection, and the keys that follow land at its cursor.
             At(row).Deselect();
             focused_ = -1;
             continue;
         }
-        At(row).TypeKey(text.substr(i, pair ? 2 : 1));
-        if (pair) ++i;
+        At(row).TypeKey(key);
     }
 }
 
@@ -276,6 +266,7 @@ void HeadlessToolkit::Click(int row) {
             Raise(row, EventKind::Click);
             break;
         case ControlKind::SpeedButton:
+            // No focus (TakesFocus): the focus and an edit's run stay where they were.
             Raise(row, EventKind::Click);
             break;
         case ControlKind::CheckBox:
@@ -286,11 +277,7 @@ void HeadlessToolkit::Click(int row) {
         case ControlKind::RadioButton:
             Focus(row);
             if (c.GetChecked()) break;
-            for (std::size_t i = 0; i < controls_.size(); ++i) {
-                const ControlSpec& o = Layout()[i];
-                if (o.kind == ControlKind::RadioButton && o.parent == s.parent) controls_[i]->SetChecked(false);
-            }
-            c.SetChecked(true);
+            for (const int other : RadioGroup(row)) At(other).SetChecked(other == row);
             Raise(row, EventKind::Click);
             break;
         case ControlKind::Edit:
@@ -310,11 +297,7 @@ std::optional<std::u16string> HeadlessToolkit::Hover(int row) {
     return hint;
 }
 
-bool HeadlessToolkit::Tick() {
-    if (!timer_.GetEnabled()) return false;
-    Raise(timerRow_, EventKind::Timer);
-    return true;
-}
+bool HeadlessToolkit::Tick() { return core_.Tick(timer_); }
 
 void HeadlessToolkit::Move(int row, int x, int y) {
     Window(row).SetLeft(x);

@@ -15,6 +15,7 @@
 #include "ui/canvas_record.h"
 #include "ui/edit_undo.h"
 #include "ui/toolkit.h"
+#include "ui/toolkit_core.h"
 #include "ui/user_driver.h"
 
 namespace quorvel::ui::headless {
@@ -157,9 +158,9 @@ public:
     [[nodiscard]] UiCanvas& Canvas() override { return canvas_; }
     [[nodiscard]] UiMessages& Messages() override { return messages_; }
     [[nodiscard]] UiPlatform& Platform() override { return platform_; }
-    void Connect(EventSink& sink) override { sink_ = &sink; }
+    void Connect(EventSink& sink) override { core_.Connect(sink); }
     void ShowMainWindow() override;
-    [[nodiscard]] bool Closed() const override { return closed_; }
+    [[nodiscard]] bool Closed() const override { return core_.Closed(); }
 
     // UserDriver
     void Type(int row, std::u16string_view text) override;
@@ -186,9 +187,9 @@ public:
     [[nodiscard]] int Focused() const { return focused_; }
     [[nodiscard]] bool WindowVisible(int row) const;
 
-    void Raise(int row, EventKind event, char16_t key = 0);
+    void Raise(int row, EventKind event, char16_t key = 0) { core_.Raise(row, event, key); }
     void SetWindowVisible(int row, bool visible);
-    void MarkClosed() { closed_ = true; }
+    void MarkClosed() { core_.MarkClosed(); }
     // The paint box's Paint event, raised when it appears or is shown again.
     void PaintIfShowing();
 
@@ -204,12 +205,8 @@ private:
     RecordingCanvas canvas_;
     HeadlessMessages messages_;
     HeadlessPlatform platform_;
-    EventSink* sink_ = nullptr;
+    ToolkitCore core_;
     int focused_ = -1;
-    int timerRow_ = -1;
-    int paintRow_ = -1;
-    bool closed_ = false;
-    bool paintBoxWasShowing_ = false;
 };
 
 }  // namespace quorvel::ui::headless
