@@ -11,10 +11,6 @@
 #include "toolkits/qt/qt_text.h"
 #include "ui/text.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace quorvel::ui::qt {
 
 namespace {
@@ -231,12 +227,8 @@ void QtMessages::ShowError(std::u16string_view title, std::u16string_view text) 
 }
 
 void QtPlatform::SwitchWarningBeepOff() {
-#ifdef _WIN32
-    // Off for this session only: not written to the profile, not broadcast.
-    SystemParametersInfoW(SPI_SETBEEP, 0, nullptr, 0);
-#endif
-    // Elsewhere there is no system-wide beep the program should change, and the
-    // program itself never sounds the bell.
+    // The Qt toolkit runs on Linux, where there is no system-wide beep the program
+    // should change, and the program itself never sounds the bell.
 }
 
 }  // namespace quorvel::ui::qt

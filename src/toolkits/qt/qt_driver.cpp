@@ -12,8 +12,6 @@
 #include "toolkits/qt/qt_text.h"
 #include "ui/typed_characters.h"
 
-#include "toolkits/qt/qt_text.h"
-
 namespace quorvel::ui::qt {
 
 namespace {
@@ -64,12 +62,7 @@ void QtDriver::Focus(QWidget* w) {
 }
 
 void QtDriver::Keys(QWidget* w, std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // A character outside the Basic Multilingual Plane comes from one key.
-        const bool pair = i + 1 < text.size() && IsSurrogatePair(text[i], text[i + 1]);
-        Key(w, text.substr(i, pair ? 2 : 1));
-        if (pair) ++i;
-    }
+    for (const std::u16string_view key : SplitKeys(text)) Key(w, key);
 }
 
 void QtDriver::Key(QWidget* w, std::u16string_view units) {

@@ -26,17 +26,14 @@
 #include "toolkits/qt/qt_adapters.h"
 #include "toolkits/qt/qt_desktop.h"
 #include "toolkits/qt/qt_text.h"
+#include "ui/glyph_strokes.h"
+#include "ui/tab_order.h"
 
 namespace quorvel::ui::qt {
 
 void FitLabel(QLabel* label, const ControlSpec& spec) {
-    // Labels size themselves to their caption; where this screen's font draws a pixel
-    // wider than the design, the label grows rather than clip its last letter.
-    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
-    const Rect& p = spec.place;
-    const int width = std::max(p.w, needed);
-    const int x = spec.align == Align::Center ? p.x - (width - p.w) / 2 : spec.align == Align::Right ? p.x - (width - p.w) : p.x;
-    label->setGeometry(x, p.y, width, p.h);
+    const Rect r = FittedLabel(spec, QFontMetrics(label->font()).horizontalAdvance(label->text()));
+    label->setGeometry(r.x, r.y, r.w, r.h);
 }
 
 namespace {
@@ -248,7 +245,6 @@ void QtToolkit::Build() {
                 // theirs while the constants window has the focus. Which tips show at
                 // all is still decided by the event router.
                 w->setAttribute(Qt::WA_AlwaysShowToolTips);
-                if (IsMainWindow(s)) form1Row_ = row;
                 break;
             }
             case ControlKind::Panel: {
@@ -292,7 +288,7 @@ void QtToolkit::Build() {
             case ControlKind::BitBtn: {
                 auto* b = new QPushButton(Q(s.text), parent);
                 b->setIcon(QIcon(new GlyphIconEngine(s.glyph)));
-                const int side = s.glyph == Glyph::EulerItalic ? 24 : 20;
+                const int side = ConstantGlyphSide(s.glyph);
                 b->setIconSize(QSize(side, side));
                 w = b;
                 break;
@@ -326,13 +322,11 @@ void QtToolkit::Build() {
                 auto* box = new PaintBoxWidget(parent, s.place.w, s.place.h);
                 surface_ = std::make_unique<QtCanvas>(*box);
                 canvas_ = std::make_unique<RecordingCanvas>(s.place.w, s.place.h, surface_.get());
-                paintRow_ = row;
                 w = box;
                 break;
             }
             case ControlKind::Timer:
                 timer_ = std::make_unique<QtTimer>(*this, row, options_.manualTimer);
-                timerRow_ = row;
                 break;
         }
         if (w != nullptr) {
@@ -373,46 +367,22 @@ void QtToolkit::Build() {
 
 void QtToolkit::ApplyTabOrder() {
     const auto rows = Layout();
-    // Depth first through each window: a container's tab stops in their order, each
-    // container's own stops right after it, each radio pair together.
-    std::vector<QWidget*> chain;
-    auto visit = [&](auto&& self, std::string_view parent) -> void {
-        std::vector<std::size_t> kids;
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (rows[i].parent == parent && rows[i].tabIndex >= 0) kids.push_back(i);
-        }
-        std::stable_sort(kids.begin(), kids.end(), [&](std::size_t a, std::size_t b) { return rows[a].tabIndex < rows[b].tabIndex; });
-        for (const std::size_t i : kids) {
-            QWidget* w = Widget(static_cast<int>(i));
-            if (w == nullptr) continue;
-            const ControlKind k = rows[i].kind;
-            if (k == ControlKind::Panel || k == ControlKind::GroupBox) {
-                self(self, rows[i].name);
-                continue;
-            }
-            chain.push_back(w);
-            // The partner of a radio button follows it, so the pair keeps its place
-            // in the chain whichever of the two is checked.
-            if (k != ControlKind::RadioButton) continue;
-            for (std::size_t j = 0; j < rows.size(); ++j) {
-                if (j != i && rows[j].kind == ControlKind::RadioButton && rows[j].parent == parent) {
-                    chain.push_back(Widget(static_cast<int>(j)));
-                }
-            }
-        }
-    };
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].kind != ControlKind::Form) continue;
-        chain.clear();
-        visit(visit, rows[i].name);
-        for (std::size_t k = 1; k < chain.size(); ++k) QWidget::setTabOrder(chain[k - 1], chain[k]);
+        const std::vector<int> chain = TabChain(rows[i].name);
+        for (std::size_t k = 1; k < chain.size(); ++k) QWidget::setTabOrder(Widget(chain[k - 1]), Widget(chain[k]));
     }
-    // Everything that is not a tab stop in the layout takes no keyboard focus.
+    // What takes no focus at all never gets it, not even by a click; the radio buttons
+    // decide as their check moves (see Build).
     for (std::size_t i = 0; i < rows.size(); ++i) {
         QWidget* w = Widget(static_cast<int>(i));
         const ControlKind k = rows[i].kind;
         if (w == nullptr || k == ControlKind::Form || k == ControlKind::RadioButton) continue;
-        if (rows[i].tabIndex < 0 || k == ControlKind::Panel || k == ControlKind::GroupBox) w->setFocusPolicy(Qt::NoFocus);
+        if (!TakesFocus(rows[i])) {
+            w->setFocusPolicy(Qt::NoFocus);
+        } else if (rows[i].tabIndex < 0) {
+            w->setFocusPolicy(Qt::ClickFocus);
+        }
     }
 }
 
@@ -434,50 +404,35 @@ int QtToolkit::RowOf(const QWidget* widget) const {
     return v.isValid() ? v.toInt() : -1;
 }
 
-void QtToolkit::Connect(EventSink& sink) { sink_ = &sink; }
+void QtToolkit::Connect(EventSink& sink) { core_.Connect(sink); }
 
-void QtToolkit::ShowMainWindow() { Window(form1Row_).Show(); }
+void QtToolkit::ShowMainWindow() { Window(core_.MainRow()).Show(); }
 
-void QtToolkit::Raise(int row, EventKind event, char16_t key) {
-    if (sink_ != nullptr) sink_->Raise(row, event, key);
-}
-
-void QtToolkit::Guard(const std::function<void()>& work) {
-    if (sink_ != nullptr) {
-        sink_->Guard(work);
-        return;
-    }
-    try {
-        work();
-    } catch (...) {  // NOLINT(bugprone-empty-catch): before start nothing may escape either
-    }
-}
-
-bool QtToolkit::TickTimer() {
-    if (!timer_->GetEnabled()) return false;
-    Raise(timerRow_, EventKind::Timer);
-    return true;
-}
+bool QtToolkit::TickTimer() { return core_.Tick(*timer_); }
 
 void QtToolkit::MarkClosed() {
-    closed_ = true;
+    core_.MarkClosed();
     for (std::size_t i = 0; i < windows_.size(); ++i) {
-        if (windows_[i] && static_cast<int>(i) != form1Row_) windows_[i]->Close();
+        if (windows_[i] && static_cast<int>(i) != core_.MainRow()) windows_[i]->Close();
     }
     QCoreApplication::quit();
 }
 
+void QtToolkit::PaintBoxShownOrHidden() {
+    if (core_.Appeared(Showing(*this, core_.PaintRow()))) SchedulePaint();
+}
+
 void QtToolkit::SchedulePaint() {
     // The picture is drawn outside Qt's paint cycle, so that a message box the drawing
-    // may raise never opens inside a paint or show event.
+    // may raise never opens inside a paint or show event. A box hidden again before
+    // then gets its Paint when it next appears.
     if (paintQueued_) return;
     paintQueued_ = true;
     QMetaObject::invokeMethod(
         qApp,
         [this] {
             paintQueued_ = false;
-            QWidget* box = Widget(paintRow_);
-            if (box != nullptr && box->isVisible()) Raise(paintRow_, EventKind::Paint);
+            if (Showing(*this, core_.PaintRow())) Raise(core_.PaintRow(), EventKind::Paint);
         },
         Qt::QueuedConnection);
 }
@@ -486,7 +441,10 @@ bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
     // The filter sees every event of the application: the others pass at once, without
     // the property lookup that finds a widget's row.
     const QEvent::Type type = event->type();
-    if (type != QEvent::ToolTip && type != QEvent::Enter && type != QEvent::Show && type != QEvent::Close) return false;
+    if (type != QEvent::ToolTip && type != QEvent::Enter && type != QEvent::Show && type != QEvent::Hide &&
+        type != QEvent::Close) {
+        return false;
+    }
     auto* w = qobject_cast<QWidget*>(watched);
     const int row = w != nullptr ? kit_->RowOf(w) : -1;
     switch (event->type()) {
@@ -501,12 +459,14 @@ bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
             if (row >= 0) kit_->Raise(row, EventKind::MouseEnter);
             return false;
         case QEvent::Show:
+        case QEvent::Hide:
+            // A window's own minimising and restoring is spontaneous: the box stays seen.
             if (row < 0 || event->spontaneous()) return false;
-            if (Layout()[static_cast<std::size_t>(row)].kind == ControlKind::Form) {
+            // Qt passes a window's or a container's show and hide on to the box, after
+            // the flags that Showing() reads have changed.
+            if (row == kit_->PaintRow()) kit_->PaintBoxShownOrHidden();
+            if (type == QEvent::Show && Layout()[static_cast<std::size_t>(row)].kind == ControlKind::Form) {
                 kit_->Raise(row, EventKind::Show);
-                if (IsMainWindow(Layout()[static_cast<std::size_t>(row)])) kit_->SchedulePaint();
-            } else if (Layout()[static_cast<std::size_t>(row)].kind == ControlKind::PaintBox) {
-                kit_->SchedulePaint();
             }
             return false;
         case QEvent::Close:

@@ -12,6 +12,7 @@
 
 #include "ui/canvas_record.h"
 #include "ui/toolkit.h"
+#include "ui/toolkit_core.h"
 
 class QWidget;
 
@@ -46,7 +47,7 @@ public:
     [[nodiscard]] UiPlatform& Platform() override;
     void Connect(EventSink& sink) override;
     void ShowMainWindow() override;
-    [[nodiscard]] bool Closed() const override { return closed_; }
+    [[nodiscard]] bool Closed() const override { return core_.Closed(); }
 
     // The widget of a row (a window for a Form row, nullptr for the timer).
     [[nodiscard]] QWidget* Widget(int row) const;
@@ -57,15 +58,20 @@ public:
     bool TickTimer();
 
     // Used by the adapters and the event router.
-    void Raise(int row, EventKind event, char16_t key = 0);
+    void Raise(int row, EventKind event, char16_t key = 0) { core_.Raise(row, event, key); }
     // Runs adapter work of a slot through the application's dispatch wrapper.
-    void Guard(const std::function<void()>& work);
+    void Guard(const std::function<void()>& work) { core_.Guard(work); }
     void MarkClosed();
-    void SchedulePaint();
+    // The event router, on every show or hide of the paint box that Qt does not
+    // report spontaneously (its own, or one its window passes on to it): a Paint is
+    // scheduled where the box has just appeared.
+    void PaintBoxShownOrHidden();
+    [[nodiscard]] int PaintRow() const { return core_.PaintRow(); }
 
 private:
     void Build();
     void ApplyTabOrder();
+    void SchedulePaint();
 
     QtOptions options_;
     std::vector<std::unique_ptr<QtControl>> controls_;
@@ -76,12 +82,8 @@ private:
     std::unique_ptr<QtMessages> messages_;
     std::unique_ptr<QtPlatform> platform_;
     std::unique_ptr<EventRouter> router_;
-    EventSink* sink_ = nullptr;
-    bool closed_ = false;
+    ToolkitCore core_;
     bool paintQueued_ = false;
-    int form1Row_ = -1;
-    int paintRow_ = -1;
-    int timerRow_ = -1;
 };
 
 // Registers the Tahoma-metric font that Debian ships outside fontconfig's path, if

@@ -8,7 +8,27 @@
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 
+#include "ui/typed_characters.h"
+
 namespace quorvel::ui::qt {
+
+namespace {
+
+// The cursor and selection keys among Qt's keys, for the rule of an edit run's end.
+EditKey EditKeyOf(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Home: return EditKey::Home;
+        case Qt::Key_End: return EditKey::End;
+        case Qt::Key_Left: return EditKey::Left;
+        case Qt::Key_Right: return EditKey::Right;
+        case Qt::Key_Up: return EditKey::Up;
+        case Qt::Key_Down: return EditKey::Down;
+        default: break;
+    }
+    return event.matches(QKeySequence::SelectAll) ? EditKey::SelectAll : EditKey::Other;
+}
+
+}  // namespace
 
 QColor ToQColor(Color color) {
     const Color rgb = Resolve(color);
@@ -50,11 +70,7 @@ void LineEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
     userEditing_ = false;
     const bool moved = cursorPosition() != cursor || selectionStart() != selStart || selectedText().size() != selLength;
-    // A cursor key ends the run even where the cursor cannot move any further.
-    const bool navigation = event->key() == Qt::Key_Home || event->key() == Qt::Key_End || event->key() == Qt::Key_Left ||
-                            event->key() == Qt::Key_Right || event->key() == Qt::Key_Up || event->key() == Qt::Key_Down ||
-                            event->matches(QKeySequence::SelectAll);
-    if (QLineEdit::text() == before && (moved || navigation) && onRunEnd) onRunEnd();
+    if (EndsEditRun(EditKeyOf(*event), QLineEdit::text() != before, moved) && onRunEnd) onRunEnd();
 }
 
 void LineEdit::mousePressEvent(QMouseEvent* event) {
