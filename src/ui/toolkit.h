@@ -50,6 +50,13 @@ public:
 
     // Shows the main window (its Show handler runs) and draws the paint box for the
     // first time, as the event loop does at start.
+    //
+    // The paint box raises Paint when it appears: at this first show of its window,
+    // and each time it is seen again (Showing()) after being hidden, by its own flag,
+    // a container's or the window's. It raises none while it stays seen: a box that
+    // is uncovered or repainted shows the picture it holds. A toolkit may raise the
+    // Paint from its event loop soon after the call that made the box appear, never
+    // inside the window system's show or paint handling; Session::Settle delivers it.
     virtual void ShowMainWindow() = 0;
 
     // True once the main window has been closed: the program is over.

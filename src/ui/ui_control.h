@@ -106,11 +106,17 @@ public:
     [[nodiscard]] virtual bool GetEnabled() const = 0;
 };
 
-// The modal error box. It returns when the user has pressed OK; timer ticks and
-// repaints may run meanwhile, user input to the windows does not.
+// The error box.
 class UiMessages {
 public:
     virtual ~UiMessages() = default;
+
+    // Shows `title` and BoxText(text) with the platform's error icon and one OK button,
+    // where the platform places a box of its own (the program never positions it).
+    // Who calls: the dispatch wrapper, for a failure of any handler, also one running
+    // inside SetText or Undo. Modal for the whole program: until the user presses OK
+    // no input reaches either window; timer ticks and repaints still run, so the
+    // Timer handler may run inside this call.
     virtual void ShowError(std::u16string_view title, std::u16string_view text) = 0;
 };
 

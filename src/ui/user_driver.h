@@ -39,9 +39,21 @@ public:
     virtual void Erase(int row) = 0;
     // The field's own undo (Ctrl+Z).
     virtual void UndoKey(int row) = 0;
-    // Press and release the mouse on the control.
+    // Press and release the mouse on the control, which raises Click:
+    // - a button or bit button takes the focus, then Click;
+    // - a speed button never takes the focus: the focus stays where it was, and so
+    //   does an edit's run (an undo after it still takes back what was typed before);
+    // - a check box takes the focus and toggles, then Click;
+    // - a radio button takes the focus; when it was not checked, it is checked and the
+    //   others of its RadioGroup unchecked, then Click; when it was checked, nothing
+    //   changes and no Click is raised;
+    // - an edit takes the focus (its run ends), then Click.
     virtual void Click(int row) = 0;
-    // Pointer onto the control; returns the tool tip shown now, or nothing.
+    // Pointer onto the control from outside it: the control raises MouseEnter (a
+    // container the pointer crosses may raise its own). Returns the control's own
+    // tool tip, its current hint, when that is not empty and HintShows() (its window's
+    // hints are on, or it lies in a container whose hints are always on); otherwise
+    // nothing. A container's tip is not the control's own.
     virtual std::optional<std::u16string> Hover(int row) = 0;
     // One tick of Timer1 now; false when the timer is not running.
     virtual bool Tick() = 0;
