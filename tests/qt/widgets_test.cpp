@@ -13,7 +13,12 @@
 #include <QRadioButton>
 #include <QStyle>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "toolkits/qt/qt_toolkit.h"
+#include "ui/tab_order.h"
 
 // The widgets as the table builds them: place, state, fonts, and captions that fit.
 
@@ -150,20 +155,39 @@ TEST_F(QtWidgets, EditsAreFlatAlignedAndReadOnlyAsTheLayoutSays) {
     EXPECT_EQ(qobject_cast<QLineEdit*>(W("Z3_E_ABS"))->placeholderText(), QStringLiteral("0"));
 }
 
-TEST_F(QtWidgets, TabOrderFollowsTheLayout) {
-    // Within Panel1 the edits come first, then the checked radio button, then the
-    // reactance check box; speed buttons are skipped.
-    const char* chain[] = {"Z1_E_Real", "Z1_E_Imaginaer", "Z1_E_ABS", "Z1_E_Phi_Rad", "Z1_RB_Phi_Rad", "Z1_CB_X", "Z1_E_XL_XC"};
-    for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
-        SCOPED_TRACE(chain[i]);
-        QWidget* next = W(chain[i])->nextInFocusChain();
-        // The next control Tab reaches: click-only controls (the unchecked radio
-        // button of a pair) are in the chain but no tab stops.
-        while (next != nullptr && (next->focusPolicy() & Qt::TabFocus) != Qt::TabFocus) next = next->nextInFocusChain();
-        EXPECT_EQ(next, W(chain[i + 1]));
+TEST_F(QtWidgets, FocusChainOfEachWindowIsItsTabChain) {
+    for (const std::string_view window : {ui::kMainWindow, ui::kConstantsWindow}) {
+        SCOPED_TRACE(std::string(window));
+        std::vector<std::string> expected;
+        for (const int row : ui::TabChain(window)) expected.emplace_back(ui::Layout()[static_cast<std::size_t>(row)].name);
+        // Qt's chain is a ring through the window, where Tab from the last stop goes on
+        // to the first; read from the chain's first stop, without what takes no focus.
+        std::vector<std::string> chain;
+        QWidget* start = W(window);
+        for (QWidget* w = start->nextInFocusChain(); w != start; w = w->nextInFocusChain()) {
+            if (w->focusPolicy() != Qt::NoFocus) chain.push_back(w->objectName().toStdString());
+        }
+        ASSERT_FALSE(expected.empty());
+        const auto first = std::find(chain.begin(), chain.end(), expected.front());
+        std::rotate(chain.begin(), first, chain.end());
+        EXPECT_EQ(chain, expected);
     }
-    EXPECT_EQ(W("SB_Addition")->focusPolicy(), Qt::NoFocus);
-    EXPECT_EQ(W("Label8")->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(QtWidgets, FocusPoliciesFollowTheLayout) {
+    for (const ui::ControlSpec& s : ui::Layout()) {
+        QWidget* w = kit.Widget(ui::IndexOf(s.name));
+        if (w == nullptr || s.kind == ControlKind::Form) continue;
+        SCOPED_TRACE(Name(s));
+        if (!ui::TakesFocus(s)) {
+            EXPECT_EQ(w->focusPolicy(), Qt::NoFocus) << "no focus, not even by a click";
+        } else if (s.kind == ControlKind::RadioButton) {
+            // Of a pair only the checked button is a tab stop; the other takes a click.
+            EXPECT_EQ(w->focusPolicy(), s.Has(ui::kChecked) ? Qt::StrongFocus : Qt::ClickFocus);
+        } else {
+            EXPECT_EQ(w->focusPolicy(), Qt::StrongFocus);
+        }
+    }
 }
 
 TEST_F(QtWidgets, GlyphsAreDrawn) {
