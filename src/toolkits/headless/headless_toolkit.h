@@ -187,10 +187,12 @@ public:
     [[nodiscard]] int Focused() const { return focused_; }
     [[nodiscard]] bool WindowVisible(int row) const;
 
+    // Used by the controls and windows, on the one thread, re-entrantly.
     void Raise(int row, EventKind event, char16_t key = 0) { core_.Raise(row, event, key); }
     void SetWindowVisible(int row, bool visible);
     void MarkClosed() { core_.MarkClosed(); }
-    // The paint box's Paint event, raised when it appears or is shown again.
+    // Called after anything that may change whether the paint box is seen: raises its
+    // Paint where it has just appeared (ToolkitCore::Appeared).
     void PaintIfShowing();
 
 private:
