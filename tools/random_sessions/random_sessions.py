@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
-"""Random sessions played on both toolkits, which must agree.
+"""Random sessions played on two toolkits, which must agree.
 
 Each session is a script from quorvel-random-script for a seed. It is played by
-quorvel-replay on the headless and on the Qt toolkit; the session fails on any
-difference of the transcripts, a non-zero exit, a crash or a timeout, or any output on
-standard error. A failing session is shortened to the fewest lines that still fail the
-same way and printed with its seed, ready to be replayed.
+quorvel-replay on the headless and on the Qt toolkit, or, with --windows, on the
+headless toolkit of the native build and on the Win32 toolkit of the Windows build
+under Wine; the session fails on any difference of the transcripts, a non-zero exit,
+a crash or a timeout, or any output on standard error. A failing session is shortened
+to the fewest lines that still fail the same way and printed with its seed, ready to
+be replayed.
 
     random_sessions.py BUILD_DIR                     the fixed seeds and a few fresh ones
     random_sessions.py BUILD_DIR --sessions 2000     a larger run
     random_sessions.py BUILD_DIR --seed 17           one seed
+    random_sessions.py BUILD_DIR --windows build-windows --sessions 100
 """
 
 import argparse
@@ -22,13 +25,25 @@ import time
 FIXED_SEEDS = list(range(1, 121))
 
 
-def play(build, toolkit, script, timeout):
+WINE_RUN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "wine-run")
+PLAYERS = {}
+
+
+def players(build, windows):
+    """The two runner commands, by toolkit name: headless against Qt or Win32."""
+    native = [os.path.join(build, "quorvel-replay")]
+    if windows:
+        return {"headless": native + ["--toolkit", "headless"],
+                "win32": [WINE_RUN, os.path.join(windows, "quorvel-replay.exe"), "--toolkit", "win32"]}
+    return {"headless": native + ["--toolkit", "headless"], "qt": native + ["--toolkit", "qt"]}
+
+
+def play(command, script, timeout):
     """(exit code or 'timeout', stdout, stderr) of one run."""
     env = dict(os.environ)
     env.setdefault("QT_QPA_PLATFORM", "offscreen")
     try:
-        run = subprocess.run([os.path.join(build, "quorvel-replay"), "--toolkit", toolkit, "-"],
-                             input=script.encode(), capture_output=True, timeout=timeout, env=env)
+        run = subprocess.run(command + ["-"], input=script.encode(), capture_output=True, timeout=timeout, env=env)
     except subprocess.TimeoutExpired:
         return "timeout", b"", b""
     return run.returncode, run.stdout, run.stderr
@@ -36,13 +51,14 @@ def play(build, toolkit, script, timeout):
 
 def verdict(build, script, timeout):
     """None when both toolkits agree and are quiet, else a short description."""
-    results = {tk: play(build, tk, script, timeout) for tk in ("headless", "qt")}
+    results = {tk: play(command, script, timeout) for tk, command in PLAYERS.items()}
     for tk, (code, _, err) in results.items():
         if code != 0:
             return f"{tk} exited with {code}"
         if err:
             return f"{tk} wrote to standard error: {err.decode(errors='replace').splitlines()[0][:200]}"
-    if results["headless"][1] != results["qt"][1]:
+    first, second = results.values()
+    if first[1] != second[1]:
         return "the transcripts differ"
     return None
 
@@ -77,16 +93,20 @@ def main():
     parser.add_argument("--seed", type=int, action="append", help="play only these seeds")
     parser.add_argument("--sessions", type=int, default=0, help="fresh random seeds beyond the fixed ones")
     parser.add_argument("--fresh", type=int, default=5, help="fresh seeds added to the fixed list (default 5)")
+    parser.add_argument("--fixed", type=int, default=len(FIXED_SEEDS), help="how many of the fixed seeds to play (default all)")
     parser.add_argument("--actions", type=int, default=150, help="actions per session (default 150)")
     parser.add_argument("--timeout", type=float, default=60, help="seconds one run may take")
     parser.add_argument("--shorten", type=float, default=60, help="seconds to spend shortening a failure")
+    parser.add_argument("--windows", metavar="WINDOWS_BUILD_DIR",
+                        help="play headless against the Win32 toolkit of this Windows build, under Wine")
     args = parser.parse_args()
+    PLAYERS.update(players(args.build, args.windows))
 
     if args.seed:
         seeds = args.seed
     else:
         fresh = args.sessions if args.sessions else args.fresh
-        seeds = FIXED_SEEDS + [random.randrange(10**6, 10**9) for _ in range(fresh)]
+        seeds = FIXED_SEEDS[:args.fixed] + [random.randrange(10**6, 10**9) for _ in range(fresh)]
     failures = 0
     started = time.monotonic()
     for seed in seeds:

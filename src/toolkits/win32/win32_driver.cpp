@@ -1,0 +1,242 @@
+#include "toolkits/win32/win32_driver.h"
+
+
+#include "toolkits/win32/win32_adapters.h"
+#include "ui/typed_characters.h"
+
+namespace quorvel::ui::win32 {
+
+namespace {
+
+Win32Driver* g_driver = nullptr;
+
+LRESULT CALLBACK BoxHook(int code, WPARAM wp, LPARAM lp) {
+    if (code == HCBT_ACTIVATE && g_driver != nullptr) {
+        auto* box = reinterpret_cast<HWND>(wp);
+        wchar_t cls[32] = {};
+        GetClassNameW(box, cls, 32);
+        if (std::wstring_view(cls) == L"#32770") g_driver->Answer(box);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+POINT Centre(const Win32Node& n) {
+    if (n.Hwnd() != nullptr) {
+        RECT r;
+        GetClientRect(n.Hwnd(), &r);
+        return {r.right / 2, r.bottom / 2};
+    }
+    const RECT r = n.DeviceRect();
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// The window that gets the mouse at a control: its own, or its host's.
+HWND MouseWindow(const Win32Node& n) { return n.Hwnd() != nullptr ? n.Hwnd() : n.Host(); }
+
+LPARAM At(POINT p) { return MAKELPARAM(p.x, p.y); }
+
+// How long a hover waits at most for the tip to ask for its text: far beyond any
+// window system's response, only so that a tip that never asks cannot hang a run.
+constexpr DWORD kTipPatienceMs = 5000;
+
+std::wstring TextOf(HWND w) {
+    const int n = GetWindowTextLengthW(w);
+    std::wstring s(static_cast<std::size_t>(n) + 1, L'\0');
+    s.resize(static_cast<std::size_t>(GetWindowTextW(w, s.data(), n + 1)));
+    return s;
+}
+
+}  // namespace
+
+Win32Driver::Win32Driver(Win32Toolkit& kit) : kit_(&kit) {
+    g_driver = this;
+    hook_ = SetWindowsHookExW(WH_CBT, BoxHook, nullptr, GetCurrentThreadId());
+}
+
+Win32Driver::~Win32Driver() {
+    if (hook_ != nullptr) UnhookWindowsHookEx(static_cast<HHOOK>(hook_));
+    if (g_driver == this) g_driver = nullptr;
+}
+
+void Win32Driver::Answer(void* handle) {
+    auto* box = static_cast<HWND>(handle);
+    if (observer_) {
+        const std::wstring title = TextOf(box);
+        // The box's text is the static control of id 0xFFFF.
+        HWND label = GetDlgItem(box, 0xFFFF);
+        const std::wstring text = label != nullptr ? TextOf(label) : std::wstring();
+        const auto& messages = static_cast<Win32Messages&>(kit_->Messages());
+        observer_(BoxSeen{U(title.data(), title.size()), U(text.data(), text.size()), messages.AskedIcon()});
+    }
+    // Pressed once the box's own loop runs, as a user's click would be.
+    HWND ok = GetDlgItem(box, IDOK);
+    if (ok == nullptr) ok = GetDlgItem(box, IDCANCEL);
+    if (ok != nullptr) PostMessageW(ok, BM_CLICK, 0, 0);
+}
+
+void Win32Driver::Settle() {
+    MSG msg;
+    // Several passes: a message may post others (a click posts the button's own).
+    for (int pass = 0; pass < 4; ++pass) {
+        bool any = false;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+            any = true;
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                return;
+            }
+            if (kit_->NavigateByKeyboard(&msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (!any) break;
+    }
+}
+
+void Win32Driver::Focus(int row) {
+    HWND w = kit_->Node(row).Hwnd();
+    HWND top = GetAncestor(w, GA_ROOT);
+    if (GetForegroundWindow() != top) SetForegroundWindow(top);
+    if (GetActiveWindow() != top) SetActiveWindow(top);
+    if (GetFocus() != w) SetFocus(w);
+    Settle();
+}
+
+void Win32Driver::Key(int row, unsigned vk, bool ctrl, bool shift) {
+    HWND w = kit_->Node(row).Hwnd();
+    // The keyboard state the chord's keys leave while they are held.
+    BYTE state[256];
+    GetKeyboardState(state);
+    BYTE held[256];
+    std::copy(std::begin(state), std::end(state), std::begin(held));
+    if (ctrl) held[VK_CONTROL] = held[VK_LCONTROL] = 0x80;
+    if (shift) held[VK_SHIFT] = held[VK_LSHIFT] = 0x80;
+    SetKeyboardState(held);
+    const UINT scan = MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
+    PostMessageW(w, WM_KEYDOWN, vk, static_cast<LPARAM>(1U | (scan << 16U)));
+    Settle();
+    PostMessageW(w, WM_KEYUP, vk, static_cast<LPARAM>(1U | (scan << 16U) | (3U << 30U)));
+    Settle();
+    SetKeyboardState(state);
+}
+
+void Win32Driver::Char(int row, std::u16string_view units) {
+    HWND w = kit_->Node(row).Hwnd();
+    const char16_t c = units.front();
+    if (c == u'\t') {
+        // Tab is the window's key, not the edit's: the loop moves the focus on.
+        Key(row, VK_TAB);
+        return;
+    }
+    if (c == u'\r' || c == 8) {
+        const unsigned vk = c == 8 ? VK_BACK : VK_RETURN;
+        const UINT scan = MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
+        PostMessageW(w, WM_KEYDOWN, vk, static_cast<LPARAM>(1U | (scan << 16U)));  // the loop translates it
+        PostMessageW(w, WM_KEYUP, vk, static_cast<LPARAM>(1U | (scan << 16U) | (3U << 30U)));
+        Settle();
+        return;
+    }
+    // A character key as the keyboard's translation delivers it: one WM_CHAR for each
+    // code unit, two for a character beyond the Basic Multilingual Plane.
+    for (const char16_t unit : units) PostMessageW(w, WM_CHAR, unit, 1);
+    Settle();
+}
+
+void Win32Driver::Type(int row, std::u16string_view text) {
+    Focus(row);
+    Key(row, 'A', true);  // select the whole text
+    for (const std::u16string_view key : SplitKeys(text)) Char(row, key);
+}
+
+void Win32Driver::Append(int row, std::u16string_view text) {
+    Focus(row);
+    Key(row, VK_END);
+    for (const std::u16string_view key : SplitKeys(text)) Char(row, key);
+}
+
+void Win32Driver::Enter(int row) {
+    Focus(row);
+    Char(row, u"\r");
+}
+
+void Win32Driver::Backspace(int row, int count) {
+    Focus(row);
+    Key(row, VK_END);
+    for (int i = 0; i < count; ++i) Char(row, u"\b");
+}
+
+void Win32Driver::Erase(int row) {
+    Focus(row);
+    Key(row, 'A', true);
+    Key(row, VK_DELETE);
+}
+
+void Win32Driver::UndoKey(int row) {
+    Focus(row);
+    Key(row, 'Z', true);
+}
+
+void Win32Driver::Click(int row) {
+    const Win32Node& n = kit_->Node(row);
+    HWND w = MouseWindow(n);
+    POINT p = Centre(n);
+    POINT screen = p;
+    ClientToScreen(w, &screen);
+    SetCursorPos(screen.x, screen.y);
+    PostMessageW(w, WM_MOUSEMOVE, 0, At(p));
+    PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, At(p));
+    PostMessageW(w, WM_LBUTTONUP, 0, At(p));
+    Settle();
+}
+
+std::optional<std::u16string> Win32Driver::Hover(int row) {
+    const Win32Node& n = kit_->Node(row);
+    HWND w = MouseWindow(n);
+    HWND top = GetAncestor(w, GA_ROOT);
+    // The pointer comes from the window's corner, so that it enters the control anew.
+    if (auto* tip = static_cast<HWND>(GetPropW(top, L"QuorvelTip")); tip != nullptr) SendMessageW(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 0);
+    PostMessageW(top, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
+    Settle();
+    const POINT p = Centre(n);
+    POINT screen = p;
+    ClientToScreen(w, &screen);
+    SetCursorPos(screen.x, screen.y);
+    PostMessageW(w, WM_MOUSEMOVE, 0, At(p));
+    Settle();
+    auto* tip = static_cast<HWND>(GetPropW(top, L"QuorvelTip"));
+    if (tip == nullptr) return std::nullopt;
+    // The tip shows as soon as the pointer rests (its delay is nought for the driver)
+    // and asks the toolkit for its text then; an empty text shows no tip. Wait for
+    // that question, however long the window system takes to ask it.
+    const int asked = kit_->TipRequests();
+    const DWORD start = GetTickCount();
+    while (kit_->TipRequests() == asked && GetTickCount() - start < kTipPatienceMs) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        Settle();
+    }
+    std::optional<std::u16string> shown;
+    if (IsWindowVisible(tip) != FALSE && !kit_->LastTipText().empty()) shown = kit_->LastTipText();
+    SendMessageW(tip, TTM_POP, 0, 0);
+    Settle();
+    return shown;
+}
+
+bool Win32Driver::Tick() {
+    const bool ran = kit_->Core().Tick(kit_->Timer());
+    Settle();
+    return ran;
+}
+
+void Win32Driver::Move(int row, int x, int y) {
+    // As the window manager moves a window the user drags: by its outer corner.
+    kit_->Window(row).SetLeft(x);
+    kit_->Window(row).SetTop(y);
+    Settle();
+}
+
+void Win32Driver::CloseWindow(int row) {
+    PostMessageW(kit_->Node(row).Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    Settle();
+}
+
+}  // namespace quorvel::ui::win32

@@ -1,0 +1,368 @@
+#include "toolkits/win32/win32_adapters.h"
+
+
+#include <algorithm>
+
+#include "ui/tab_order.h"
+#include "ui/text.h"
+
+namespace quorvel::ui::win32 {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"QuorvelForm";
+constexpr wchar_t kContainerClass[] = L"QuorvelContainer";
+
+Win32Node* NodeOf(HWND hwnd) { return reinterpret_cast<Win32Node*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
+
+bool IsContainer(ControlKind k) { return k == ControlKind::Form || k == ControlKind::Panel || k == ControlKind::GroupBox; }
+
+int SystemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+// The row under the pointer now; -1 outside every window of the program.
+int RowUnderPointer(Win32Toolkit& kit, HWND hwnd, LPARAM lp) {
+    const Win32Node* node = NodeOf(hwnd);
+    if (node == nullptr) return -1;
+    if (!IsContainer(node->Spec().kind)) return node->Row();
+    return HitTest(kit, hwnd, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+}
+
+// The row the pointer is over, so that entering another raises its MouseEnter once.
+int g_hovered = -1;
+
+void PointerAt(Win32Toolkit& kit, int row) {
+    if (row == g_hovered) return;
+    const int before = g_hovered;
+    g_hovered = row;
+    if (before >= 0) kit.Node(before).SetHovered(false);
+    if (row < 0) return;
+    kit.Node(row).SetHovered(true);
+    kit.Core().Raise(row, EventKind::MouseEnter);
+}
+
+void OnButtonClicked(Win32Toolkit& kit, Win32Node& node) {
+    const ControlSpec& s = node.Spec();
+    if (s.kind == ControlKind::RadioButton) {
+        // A click on the checked button is no Click; otherwise the group's check moves
+        // to it before its handler runs.
+        if (node.GetChecked()) return;
+        for (const int other : RadioGroup(node.Row())) kit.Node(other).SetChecked(other == node.Row());
+    }
+    kit.Core().Raise(node.Row(), EventKind::Click);
+}
+
+LRESULT TipText(Win32Toolkit& kit, NMTTDISPINFOW& info) {
+    static std::wstring shown;
+    const int row = (info.uFlags & TTF_IDISHWND) != 0 ? RowOfWindow(reinterpret_cast<HWND>(info.hdr.idFrom))
+                                                      : static_cast<int>(info.hdr.idFrom) - kIdBase;
+    std::u16string text;
+    if (row >= 0 && Showing(kit, row) && HintShows(kit, row)) text = kit.Node(row).GetHint();
+    kit.SetLastTipText(text);
+    shown = W(text);
+    info.lpszText = shown.data();
+    info.hinst = nullptr;
+    return 0;
+}
+
+}  // namespace
+
+int RowOfWindow(HWND hwnd) {
+    const Win32Node* node = hwnd != nullptr ? NodeOf(hwnd) : nullptr;
+    return node != nullptr ? node->Row() : -1;
+}
+
+Win32Toolkit* KitOfWindow(HWND hwnd) {
+    const Win32Node* node = hwnd != nullptr ? NodeOf(hwnd) : nullptr;
+    return node != nullptr ? &node->Kit() : nullptr;
+}
+
+LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    }
+    Win32Node* node = NodeOf(hwnd);
+    if (node == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
+    Win32Toolkit& kit = node->Kit();
+    switch (msg) {
+        case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel, off screen first
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            RECT client;
+            GetClientRect(hwnd, &client);
+            HDC mem = CreateCompatibleDC(dc);
+            HBITMAP bmp = CreateCompatibleBitmap(dc, std::max(1L, client.right), std::max(1L, client.bottom));
+            HGDIOBJ old = SelectObject(mem, bmp);
+            PaintContainer(kit, node->Row(), mem, client);
+            BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left, ps.rcPaint.bottom - ps.rcPaint.top,
+                   mem, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+            SelectObject(mem, old);
+            DeleteObject(bmp);
+            DeleteDC(mem);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_COMMAND: {
+            HWND child = reinterpret_cast<HWND>(lp);
+            Win32Node* from = child != nullptr ? NodeOf(child) : nullptr;
+            if (from == nullptr) break;
+            if (HIWORD(wp) == BN_CLICKED && from->Spec().kind != ControlKind::Edit) {
+                kit.Core().Guard([&] { OnButtonClicked(kit, *from); });
+            } else if (HIWORD(wp) == EN_CHANGE) {
+                kit.Core().Guard([from] { from->OnEditChanged(); });
+            }
+            return 0;
+        }
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            Win32Node* from = NodeOf(reinterpret_cast<HWND>(lp));
+            if (from == nullptr) break;
+            HDC dc = reinterpret_cast<HDC>(wp);
+            // An edit has its own background; the captions of check boxes and radio
+            // buttons stand on their container's.
+            const Color back = from->Spec().kind == ControlKind::Edit ? from->GetColor() : node->GetColor();
+            SetBkColor(dc, ToColorRef(back));
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            return reinterpret_cast<LRESULT>(BrushFor(back));
+        }
+        case WM_DRAWITEM: DrawBitButton(kit, *reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
+        case WM_MOUSEMOVE: {
+            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
+            TrackMouseEvent(&track);
+            kit.Core().Guard([&] { PointerAt(kit, RowUnderPointer(kit, hwnd, lp)); });
+            return 0;
+        }
+        case WM_MOUSELEAVE:
+            if (g_hovered >= 0 && kit.Node(g_hovered).Host() == hwnd && kit.Node(g_hovered).Hwnd() == nullptr) {
+                kit.Core().Guard([&] { PointerAt(kit, -1); });
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {
+            const int row = HitTest(kit, hwnd, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+            if (row < 0 || row == node->Row()) return 0;
+            Win32Node& target = kit.Node(row);
+            if (target.Spec().kind != ControlKind::SpeedButton || !EnabledWithContainers(kit, row)) return 0;
+            // A speed button presses without taking the focus, so an edit's run goes on.
+            SetCapture(hwnd);
+            target.SetPressed(true);
+            return 0;
+        }
+        case WM_LBUTTONUP: {
+            if (GetCapture() == hwnd) ReleaseCapture();
+            for (int row = 0; row < static_cast<int>(Layout().size()); ++row) {
+                Win32Node& target = kit.Node(row);
+                if (!target.Pressed() || target.Host() != hwnd) continue;
+                target.SetPressed(false);
+                const POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+                const RECT r = target.DeviceRect();
+                if (PtInRect(&r, pt) != FALSE) kit.Core().Raise(row, EventKind::Click);
+            }
+            return 0;
+        }
+        case WM_SETCURSOR: {
+            HWND over = reinterpret_cast<HWND>(wp);
+            int row = RowOfWindow(over);
+            if (over == hwnd) {
+                POINT pt;
+                GetCursorPos(&pt);
+                ScreenToClient(hwnd, &pt);
+                row = HitTest(kit, hwnd, pt.x, pt.y);
+            }
+            if (LOWORD(lp) == HTCLIENT && row >= 0) {
+                const Cursor c = Layout()[static_cast<std::size_t>(row)].cursor;
+                if (c != Cursor::Default) {
+                    SetCursor(LoadCursorW(nullptr, c == Cursor::Hand ? IDC_HAND : c == Cursor::IBeam ? IDC_IBEAM : IDC_ARROW));
+                    return TRUE;
+                }
+            }
+            break;
+        }
+        case WM_NOTIFY: {
+            auto* hdr = reinterpret_cast<NMHDR*>(lp);
+            if (hdr->code == TTN_GETDISPINFOW) return TipText(kit, *reinterpret_cast<NMTTDISPINFOW*>(lp));
+            break;
+        }
+        case WM_TIMER: kit.Core().Raise(kit.Core().TimerRow(), EventKind::Timer); return 0;
+        case WM_CLOSE: kit.Window(node->Row()).Close(); return 0;
+        default: break;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR /*id*/, DWORD_PTR data) {
+    auto* node = reinterpret_cast<Win32Node*>(data);
+    Win32Toolkit& kit = node->Kit();
+    if (msg == WM_MOUSEMOVE) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
+        TrackMouseEvent(&track);
+        kit.Core().Guard([&] { PointerAt(kit, node->Row()); });
+    } else if (msg == WM_MOUSELEAVE && g_hovered == node->Row()) {
+        kit.Core().Guard([&] { PointerAt(kit, -1); });
+    }
+    if (node->Spec().kind == ControlKind::Edit) {
+        bool handled = false;
+        const LRESULT result = EditMessage(*node, kit, hwnd, msg, wp, lp, handled);
+        if (handled) return result;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+Win32Toolkit::Win32Toolkit(Win32Options options) : options_(options), dpi_(SystemDpi()) {
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    RegisterClasses();
+    Build();
+}
+
+Win32Toolkit::~Win32Toolkit() {
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        if (Layout()[i].kind == ControlKind::Form && nodes_[i]->Hwnd() != nullptr) DestroyWindow(nodes_[i]->Hwnd());
+    }
+    g_hovered = -1;
+}
+
+int Win32Toolkit::Scale(int v) const { return MulDiv(v, dpi_, 96); }
+int Win32Toolkit::Unscale(int v) const { return MulDiv(v, 96, dpi_); }
+
+void Win32Toolkit::RegisterClasses() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = ContainerProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    wc.lpszClassName = kFormClass;
+    RegisterClassExW(&wc);
+    wc.hIcon = nullptr;
+    wc.style = CS_DBLCLKS;
+    wc.lpszClassName = kContainerClass;
+    RegisterClassExW(&wc);
+}
+
+void Win32Toolkit::Build() {
+    const auto rows = Layout();
+    nodes_.reserve(rows.size());
+    windows_.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int row = static_cast<int>(i);
+        nodes_.push_back(std::make_unique<Win32Node>(*this, row));
+        const ControlSpec& s = rows[i];
+        HWND host = s.parent.empty() ? nullptr : Node(IndexOf(s.parent)).Hwnd();
+        nodes_.back()->Create(host);
+        if (s.kind == ControlKind::Form) windows_[i] = std::make_unique<Win32Window>(*this, row);
+        if (s.kind == ControlKind::PaintBox) {
+            surface_ = std::make_unique<Win32Canvas>(*this, row);
+            recording_ = std::make_unique<RecordingCanvas>(s.place.w, s.place.h, surface_.get());
+        }
+    }
+    timer_ = std::make_unique<Win32Timer>(*this, options_.manualTimer);
+    messages_ = std::make_unique<Win32Messages>(*this);
+    platform_ = std::make_unique<Win32Platform>();
+
+    // One tool tip per window, asking for each text when it is about to show it, so a
+    // hint written on mouse entry is the one shown. TTS_ALWAYSTIP: the memory buttons
+    // show theirs while the constants window is the active one.
+    for (std::size_t w = 0; w < rows.size(); ++w) {
+        if (rows[w].kind != ControlKind::Form) continue;
+        HWND top = nodes_[w]->Hwnd();
+        HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, top, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetPropW(top, L"QuorvelTip", tip);
+        SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, Scale(400));
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const ControlSpec& s = rows[i];
+            if (WindowOf(s) != rows[w].name || s.kind == ControlKind::Form || s.kind == ControlKind::Timer) continue;
+            const Win32Node& n = *nodes_[i];
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.uFlags = TTF_SUBCLASS;
+            tool.lpszText = LPSTR_TEXTCALLBACKW;
+            if (n.Hwnd() != nullptr) {
+                tool.uFlags |= TTF_IDISHWND;
+                tool.hwnd = n.Host();
+                tool.uId = reinterpret_cast<UINT_PTR>(n.Hwnd());
+            } else {
+                tool.hwnd = n.Host();
+                tool.uId = static_cast<UINT_PTR>(kIdBase + static_cast<int>(i));
+                tool.rect = n.DeviceRect();
+            }
+            SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+}
+
+UiControl& Win32Toolkit::Control(int row) { return Node(row); }
+UiWindow& Win32Toolkit::Window(int row) { return *windows_.at(static_cast<std::size_t>(row)); }
+UiTimer& Win32Toolkit::Timer() { return *timer_; }
+UiCanvas& Win32Toolkit::Canvas() { return *recording_; }
+UiMessages& Win32Toolkit::Messages() { return *messages_; }
+UiPlatform& Win32Toolkit::Platform() { return *platform_; }
+
+void Win32Toolkit::ShowMainWindow() { Window(core_.MainRow()).Show(); }
+
+void Win32Toolkit::PaintIfAppeared() {
+    const int box = core_.PaintRow();
+    if (box >= 0 && core_.Appeared(Showing(*this, box))) core_.Raise(box, EventKind::Paint);
+}
+
+void Win32Toolkit::MarkClosed() {
+    core_.MarkClosed();
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+        if (windows_[i] && static_cast<int>(i) != core_.MainRow()) ShowWindow(Node(static_cast<int>(i)).Hwnd(), SW_HIDE);
+    }
+    PostQuitMessage(0);
+}
+
+bool Win32Toolkit::NavigateByKeyboard(const void* message) {
+    const MSG& msg = *static_cast<const MSG*>(message);
+    if (msg.message != WM_KEYDOWN) return false;
+    const int at = RowOfWindow(msg.hwnd);
+    if (at < 0) return false;
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const ControlSpec& s = Layout()[static_cast<std::size_t>(at)];
+    if (msg.wParam == VK_TAB && !ctrl) {
+        const std::vector<int> chain = TabChain(WindowOf(s));
+        auto it = std::find(chain.begin(), chain.end(), at);
+        if (it == chain.end()) return false;
+        const auto n = static_cast<std::ptrdiff_t>(chain.size());
+        std::ptrdiff_t i = it - chain.begin();
+        for (std::ptrdiff_t step = 0; step < n; ++step) {
+            i = (i + (shift ? n - 1 : 1)) % n;
+            const int row = chain[static_cast<std::size_t>(i)];
+            const ControlSpec& c = Layout()[static_cast<std::size_t>(row)];
+            // Of a radio pair only the checked button is a stop.
+            if (c.kind == ControlKind::RadioButton && !Node(row).GetChecked()) continue;
+            if (!Showing(*this, row) || !EnabledWithContainers(*this, row)) continue;
+            SendMessageW(GetAncestor(Node(row).Hwnd(), GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+            if (c.kind == ControlKind::Edit) SendMessageW(Node(row).Hwnd(), EM_SETSEL, 0, -1);
+            SetFocus(Node(row).Hwnd());
+            break;
+        }
+        return true;
+    }
+    if (s.kind == ControlKind::RadioButton && (msg.wParam == VK_UP || msg.wParam == VK_DOWN || msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT)) {
+        for (const int other : RadioGroup(at)) {
+            if (other == at || !Showing(*this, other) || !EnabledWithContainers(*this, other)) continue;
+            SetFocus(Node(other).Hwnd());
+            Core().Guard([&] { OnButtonClicked(*this, Node(other)); });
+            break;
+        }
+        return true;
+    }
+    return false;
+}
+
+}  // namespace quorvel::ui::win32

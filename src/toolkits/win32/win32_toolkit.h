@@ -1,0 +1,99 @@
+#pragma once
+
+// The controls as native Win32 windows and GDI drawing, built from the layout table.
+// Edits, buttons, check boxes, radio buttons and the containers are real child
+// windows; labels, separator lines, the speed buttons, the static text and the paint
+// box are windowless, drawn and hit-tested by the container they lie in, as graphic
+// controls are: a window handle costs start-up time, and a speed button must never
+// take the focus. The adapter only wires: events go to the sink, the UiControl
+// operations set and read window state. Nothing here decides what a value means.
+//
+// All of it runs on the thread that created the toolkit, which must run its messages
+// (Win32Program's loop, or Win32Session::Settle).
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/canvas_record.h"
+#include "ui/toolkit.h"
+#include "ui/toolkit_core.h"
+
+namespace quorvel::ui::win32 {
+
+struct Win32Options {
+    // The timer ticks only when asked (scenario runs, tests); otherwise every period.
+    bool manualTimer = false;
+    // The main window starts at the screen's top-left corner instead of where the
+    // window system would put it, so that a scenario's positions are repeatable.
+    bool placeAtOrigin = false;
+};
+
+class Win32Node;
+class Win32Window;
+class Win32Timer;
+class Win32Canvas;
+class Win32Messages;
+class Win32Platform;
+
+class Win32Toolkit final : public Toolkit {
+public:
+    explicit Win32Toolkit(Win32Options options = {});
+    ~Win32Toolkit() override;
+    Win32Toolkit(const Win32Toolkit&) = delete;
+    Win32Toolkit& operator=(const Win32Toolkit&) = delete;
+
+    [[nodiscard]] UiControl& Control(int row) override;
+    [[nodiscard]] UiWindow& Window(int row) override;
+    [[nodiscard]] UiTimer& Timer() override;
+    [[nodiscard]] UiCanvas& Canvas() override;
+    [[nodiscard]] UiMessages& Messages() override;
+    [[nodiscard]] UiPlatform& Platform() override;
+    void Connect(EventSink& sink) override { core_.Connect(sink); }
+    void ShowMainWindow() override;
+    [[nodiscard]] bool Closed() const override { return core_.Closed(); }
+
+    // For the driver, the session and the program.
+    [[nodiscard]] Win32Node& Node(int row) const { return *nodes_.at(static_cast<std::size_t>(row)); }
+    [[nodiscard]] RecordingCanvas& Recording() { return *recording_; }
+    [[nodiscard]] const Win32Canvas* Surface() const { return surface_.get(); }
+    [[nodiscard]] ToolkitCore& Core() { return core_; }
+    [[nodiscard]] const Win32Options& Options() const { return options_; }
+    // The dots per inch the windows were built for; the layout's pixels are at 96.
+    [[nodiscard]] int Dpi() const { return dpi_; }
+    [[nodiscard]] int Scale(int v) const;
+    [[nodiscard]] int Unscale(int v) const;
+    // Handles Tab, Shift+Tab and the arrow keys of a radio pair as a dialog does;
+    // true when the message was one of them and has been handled.
+    bool NavigateByKeyboard(const void* msg);
+    // The toolkit's part of a paint-box change: a Paint when it has just appeared.
+    void PaintIfAppeared();
+    void MarkClosed();
+    // The text the tool tip of a top-level window asked for last, and whether it
+    // showed one; the driver reads what the real tip showed through it.
+    [[nodiscard]] const std::u16string& LastTipText() const { return lastTip_; }
+    [[nodiscard]] int TipRequests() const { return tipRequests_; }
+    void SetLastTipText(std::u16string text) {
+        lastTip_ = std::move(text);
+        ++tipRequests_;
+    }
+
+private:
+    void Build();
+    void RegisterClasses();
+
+    Win32Options options_;
+    ToolkitCore core_;
+    int dpi_ = 96;
+    std::vector<std::unique_ptr<Win32Node>> nodes_;
+    std::vector<std::unique_ptr<Win32Window>> windows_;
+    std::unique_ptr<Win32Timer> timer_;
+    std::unique_ptr<Win32Canvas> surface_;
+    std::unique_ptr<RecordingCanvas> recording_;
+    std::unique_ptr<Win32Messages> messages_;
+    std::unique_ptr<Win32Platform> platform_;
+    std::u16string lastTip_;
+    int tipRequests_ = 0;
+};
+
+}  // namespace quorvel::ui::win32
