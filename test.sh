@@ -2,11 +2,13 @@
 # Installs what is missing, builds, and runs every test: the core and headless tests,
 # the Qt tests, the desktop checks, the scenarios and random sessions on both
 # toolkits; all but the desktop checks again under AddressSanitizer and
-# UndefinedBehaviorSanitizer; the runner built without Qt; and the number fuzzer.
+# UndefinedBehaviorSanitizer; the runner built without Qt; the number fuzzer; and the
+# Windows build under Wine: its core and headless tests, every scenario and the
+# contract suite on the Win32 toolkit, the exes' imports, and the real program.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/setup.sh
-ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 ensure_german_locale
 
 export QT_QPA_PLATFORM=offscreen
@@ -23,7 +25,7 @@ echo "== sanitizers (the program, both toolkits, the runner, the scenarios and r
 configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-asan --output-on-failure -j "$(nproc)" -L 'numbers|calc|qt|scenarios' \
+    ctest --test-dir build-asan --output-on-failure -j "$(nproc)" -L 'numbers|calc|toolkits|qt|scenarios' \
         -E qt_placement_under_window_manager
 
 echo "== the runner without Qt, on the headless toolkit"
@@ -40,4 +42,17 @@ if [ -f tests/numbers/fuzz_notation.cpp ]; then
     build-fuzz/tests/numbers/fuzz_notation -max_total_time=60 -timeout=10 -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
     rm -rf "$corpus"
 fi
+echo "== the Windows build (mingw-w64), tested under Wine on a virtual display"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$(nproc)"
+start_virtual_display
+# A Wine prefix of the build's own, made anew for each run.
+rm -rf build-windows/wineprefix build-windows/wineprefix.lock
+export WINEPREFIX="$PWD/build-windows/wineprefix"
+started=$(date +%s)
+status=0
+ctest --test-dir build-windows --output-on-failure -j "$(nproc)" || status=$?
+wineserver -k 2>/dev/null || true
+echo "(the Windows tests took $(( $(date +%s) - started )) s)"
+[ "$status" -eq 0 ] || exit "$status"
 echo "== all tests passed"

@@ -30,6 +30,10 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-
 # entry and the AppStream metadata, and what builds and checks the package.
 TEST_PACKAGES=(libgtest-dev python3 xvfb xauth openbox xdotool x11-utils locales clang-14 libclang-rt-14-dev
                desktop-file-utils appstream dpkg-dev file lintian)
+# The Windows build and its tests: the mingw-w64 cross compiler (POSIX threads),
+# Wine to run what it builds, GoogleTest's sources to build for Windows, and a
+# virtual display for the windows.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 libgtest-dev xvfb xauth)
 # The benchmarks.
 BENCH_PACKAGES=(libbenchmark-dev x11-utils libx11-dev libxdamage-dev libxfixes-dev)
 
@@ -46,4 +50,18 @@ configure_and_build() {
     shift
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir" -j "$(nproc)"
+}
+
+# Starts a virtual X display of its own for the rest of the script and exports
+# DISPLAY; it ends with the script.
+start_virtual_display() {
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    read -r number <"$fifo"
+    rm -f "$fifo"
+    export DISPLAY=":$number"
+    trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
 }

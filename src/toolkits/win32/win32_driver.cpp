@@ -2,6 +2,8 @@
 
 
 #include "toolkits/win32/win32_adapters.h"
+#include <algorithm>
+
 #include "ui/typed_characters.h"
 
 namespace quorvel::ui::win32 {
@@ -179,11 +181,9 @@ void Win32Driver::UndoKey(int row) {
 void Win32Driver::Click(int row) {
     const Win32Node& n = kit_->Node(row);
     HWND w = MouseWindow(n);
-    POINT p = Centre(n);
-    POINT screen = p;
-    ClientToScreen(w, &screen);
-    SetCursorPos(screen.x, screen.y);
-    PostMessageW(w, WM_MOUSEMOVE, 0, At(p));
+    // The press and release alone, where the pointer already is: a click is no
+    // mouse entry.
+    const POINT p = Centre(n);
     PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, At(p));
     PostMessageW(w, WM_LBUTTONUP, 0, At(p));
     Settle();
@@ -193,8 +193,27 @@ std::optional<std::u16string> Win32Driver::Hover(int row) {
     const Win32Node& n = kit_->Node(row);
     HWND w = MouseWindow(n);
     HWND top = GetAncestor(w, GA_ROOT);
+    auto* tip = static_cast<HWND>(GetPropW(top, L"QuorvelTip"));
+    // A tip still up from before goes, and the tip starts afresh: it shows as soon as
+    // the pointer rests (its delay is nought for the driver).
+    if (tip != nullptr) {
+        SendMessageW(tip, TTM_POP, 0, 0);
+        SendMessageW(tip, TTM_ACTIVATE, FALSE, 0);
+        SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
+        SendMessageW(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 0);
+    }
+    // A user reaches a control that the other window covers, or that lies off the
+    // screen, by bringing its window to the front or onto the screen first; so does
+    // the driver (without activating it), and puts the window back after.
+    RECT frame;
+    GetWindowRect(top, &frame);
+    const int screenW = GetSystemMetrics(SM_CXSCREEN);
+    const int screenH = GetSystemMetrics(SM_CYSCREEN);
+    const int dx = frame.left < 0 ? -frame.left : frame.right > screenW ? std::max(-static_cast<int>(frame.left), screenW - static_cast<int>(frame.right)) : 0;
+    const int dy = frame.top < 0 ? -frame.top : frame.bottom > screenH ? std::max(-static_cast<int>(frame.top), screenH - static_cast<int>(frame.bottom)) : 0;
+    const bool moved = dx != 0 || dy != 0;
+    SetWindowPos(top, HWND_TOP, frame.left + dx, frame.top + dy, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | (moved ? 0U : SWP_NOMOVE));
     // The pointer comes from the window's corner, so that it enters the control anew.
-    if (auto* tip = static_cast<HWND>(GetPropW(top, L"QuorvelTip")); tip != nullptr) SendMessageW(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 0);
     PostMessageW(top, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
     Settle();
     const POINT p = Centre(n);
@@ -203,22 +222,34 @@ std::optional<std::u16string> Win32Driver::Hover(int row) {
     SetCursorPos(screen.x, screen.y);
     PostMessageW(w, WM_MOUSEMOVE, 0, At(p));
     Settle();
-    auto* tip = static_cast<HWND>(GetPropW(top, L"QuorvelTip"));
-    if (tip == nullptr) return std::nullopt;
-    // The tip shows as soon as the pointer rests (its delay is nought for the driver)
-    // and asks the toolkit for its text then; an empty text shows no tip. Wait for
-    // that question, however long the window system takes to ask it.
-    const int asked = kit_->TipRequests();
-    const DWORD start = GetTickCount();
-    while (kit_->TipRequests() == asked && GetTickCount() - start < kTipPatienceMs) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        Settle();
-    }
     std::optional<std::u16string> shown;
-    if (IsWindowVisible(tip) != FALSE && !kit_->LastTipText().empty()) shown = kit_->LastTipText();
-    SendMessageW(tip, TTM_POP, 0, 0);
+    if (tip != nullptr) {
+        // The tip asks the toolkit for this control's text when it is about to show;
+        // an empty text shows no tip. Wait for that question, however long the window
+        // system takes to ask it.
+        const DWORD start = GetTickCount();
+        const int before = kit_->LastTip().count;
+        while ((kit_->LastTip().count == before || kit_->LastTip().row != row) && GetTickCount() - start < kTipPatienceMs) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            Settle();
+        }
+        if (kit_->LastTip().row == row && IsWindowVisible(tip) != FALSE && !kit_->LastTip().text.empty()) {
+            shown = kit_->LastTip().text;
+        }
+        SendMessageW(tip, TTM_POP, 0, 0);
+    }
+    Park();
+    if (moved) SetWindowPos(top, nullptr, frame.left, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Settle();
     return shown;
+}
+
+void Win32Driver::Park() {
+    // The pointer leaves the program's windows, so that a window shown or hidden later
+    // under it raises no mouse entry of its own.
+    SetCursorPos(GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1, GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1);
+    Settle();
+    kit_->PointerLeft();
 }
 
 bool Win32Driver::Tick() {

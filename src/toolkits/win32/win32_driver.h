@@ -42,6 +42,8 @@ public:
 
 private:
     void Focus(int row);
+    // Moves the pointer off the program's windows.
+    void Park();
     // A key press and release with the given modifiers held, to the control's window.
     void Key(int row, unsigned virtualKey, bool ctrl = false, bool shift = false);
     // One typed key: the code unit, or both halves of a pair.

@@ -62,7 +62,7 @@ LRESULT TipText(Win32Toolkit& kit, NMTTDISPINFOW& info) {
                                                       : static_cast<int>(info.hdr.idFrom) - kIdBase;
     std::u16string text;
     if (row >= 0 && Showing(kit, row) && HintShows(kit, row)) text = kit.Node(row).GetHint();
-    kit.SetLastTipText(text);
+    kit.TipAsked(row, text);
     shown = W(text);
     info.lpszText = shown.data();
     info.hinst = nullptr;
@@ -316,6 +316,8 @@ void Win32Toolkit::PaintIfAppeared() {
     const int box = core_.PaintRow();
     if (box >= 0 && core_.Appeared(Showing(*this, box))) core_.Raise(box, EventKind::Paint);
 }
+
+void Win32Toolkit::PointerLeft() { PointerAt(*this, -1); }
 
 void Win32Toolkit::MarkClosed() {
     core_.MarkClosed();

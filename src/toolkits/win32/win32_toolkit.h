@@ -69,13 +69,20 @@ public:
     // The toolkit's part of a paint-box change: a Paint when it has just appeared.
     void PaintIfAppeared();
     void MarkClosed();
-    // The text the tool tip of a top-level window asked for last, and whether it
-    // showed one; the driver reads what the real tip showed through it.
-    [[nodiscard]] const std::u16string& LastTipText() const { return lastTip_; }
-    [[nodiscard]] int TipRequests() const { return tipRequests_; }
-    void SetLastTipText(std::u16string text) {
-        lastTip_ = std::move(text);
-        ++tipRequests_;
+    // The pointer has left the program's windows: no control is under it any more.
+    void PointerLeft();
+    // What a tool tip asked for last: the row of its tool and the text it was given
+    // (empty: it shows none). The driver reads through it what the real tip showed.
+    struct TipRequest {
+        int row = -1;
+        std::u16string text;
+        int count = 0;  // requests so far
+    };
+    [[nodiscard]] const TipRequest& LastTip() const { return tip_; }
+    void TipAsked(int row, std::u16string text) {
+        tip_.row = row;
+        tip_.text = std::move(text);
+        ++tip_.count;
     }
 
 private:
@@ -92,8 +99,7 @@ private:
     std::unique_ptr<RecordingCanvas> recording_;
     std::unique_ptr<Win32Messages> messages_;
     std::unique_ptr<Win32Platform> platform_;
-    std::u16string lastTip_;
-    int tipRequests_ = 0;
+    TipRequest tip_;
 };
 
 }  // namespace quorvel::ui::win32
