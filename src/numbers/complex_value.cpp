@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "numbers/calc_error.h"
+#include "numbers/elementary.h"
 
 namespace quorvel {
 
@@ -44,7 +45,7 @@ ComplexValue Ln(const ComplexValue& u) noexcept {
     const Wide p = u.Real();
     const Wide q = u.Imaginary();
     const double rho = static_cast<double>(std::sqrt(p * p + q * q));
-    double phi = std::atan2(u.Imaginary(), u.Real());
+    double phi = elementary::Atan2(u.Imaginary(), u.Real());
     // atan2 already lies in [-pi, pi]; only a -0 imaginary part could give -pi, and
     // snapping rules that out. Kept so the branch cut holds whatever atan2 returns.
     while (phi > std::numbers::pi) {
@@ -53,14 +54,14 @@ ComplexValue Ln(const ComplexValue& u) noexcept {
     while (phi <= -std::numbers::pi) {
         phi += 2.0 * std::numbers::pi;
     }
-    return ComplexValue::Create(std::log(rho), phi);
+    return ComplexValue::Create(elementary::Log(rho), phi);
 }
 
 // exp(x + jy) = (E·cos y, E·sin y). With E = +inf a factor of exactly 0 gives a NaN
 // part, which is how 10^400 becomes (+inf, NaN).
 ComplexValue Exp(const ComplexValue& v) noexcept {
-    const double e = std::exp(v.Real());
-    return ComplexValue::Create(e * std::cos(v.Imaginary()), e * std::sin(v.Imaginary()));
+    const double e = elementary::Exp(v.Real());
+    return ComplexValue::Create(e * elementary::Cos(v.Imaginary()), e * elementary::Sin(v.Imaginary()));
 }
 
 }  // namespace
@@ -72,7 +73,7 @@ ComplexValue ComplexValue::Create(double re, double im) noexcept { return {re, i
 ComplexValue ComplexValue::FromNumber(double x) noexcept { return {x, 0.0}; }
 
 ComplexValue ComplexValue::FromPolar(double r, double theta) noexcept {
-    return {r * std::cos(theta), r * std::sin(theta)};
+    return {r * elementary::Cos(theta), r * elementary::Sin(theta)};
 }
 
 void ComplexValue::SetReal(double re) noexcept { real_ = Snap(re); }
@@ -120,7 +121,7 @@ double Abs(const ComplexValue& z) noexcept {
     return std::sqrt(s);
 }
 
-double Angle(const ComplexValue& z) noexcept { return std::atan2(z.Imaginary(), z.Real()); }
+double Angle(const ComplexValue& z) noexcept { return elementary::Atan2(z.Imaginary(), z.Real()); }
 
 ComplexValue Sqr(const ComplexValue& z) noexcept {
     const Wide a = z.Real();
