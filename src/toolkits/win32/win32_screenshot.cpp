@@ -6,9 +6,10 @@
 #include "toolkits/win32/win32_adapters.h"
 #include "toolkits/win32/win32_program.h"
 
-// A window's client area as PNG: captured from the window by PrintWindow, written as
-// 8-bit RGB with stored (uncompressed) deflate blocks, which every reader takes and
-// which needs no compression library.
+// A window's client area as PNG: brought to the front, drawn anew with all its
+// children and copied as it shows on the screen, written as 8-bit RGB with stored
+// (uncompressed) deflate blocks, which every reader takes and which needs no
+// compression library.
 
 namespace quorvel::ui::win32 {
 
@@ -74,6 +75,8 @@ bool SaveWindowPng(void* handle, const std::string& path) {
     const int w = client.right;
     const int h = client.bottom;
     if (w <= 0 || h <= 0) return false;
+    SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     HDC screen = GetDC(hwnd);
     HDC mem = CreateCompatibleDC(screen);
     BITMAPINFO info{};
@@ -86,8 +89,7 @@ bool SaveWindowPng(void* handle, const std::string& path) {
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(mem, dib);
-    // The window draws itself into the bitmap, whatever lies above it on the screen.
-    if (PrintWindow(hwnd, mem, PW_CLIENTONLY) == FALSE) BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
     GdiFlush();
     std::vector<std::uint8_t> raw;
     raw.reserve(static_cast<std::size_t>(h) * (static_cast<std::size_t>(w) * 3 + 1));
