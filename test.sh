@@ -3,8 +3,9 @@
 # the Qt tests, the desktop checks, the scenarios and random sessions on both
 # toolkits; all but the desktop checks again under AddressSanitizer and
 # UndefinedBehaviorSanitizer; the runner built without Qt; the number fuzzer; and the
-# Windows build under Wine: its core and headless tests, every scenario and the
-# contract suite on the Win32 toolkit, the exes' imports, and the real program.
+# Windows build under Wine: its core and headless tests, every scenario (at 96 and at
+# 144 dpi) and the contract suite on the Win32 toolkit, the exes' imports, the real
+# program, and random sessions of the native headless runner against the Win32 one.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/setup.sh
@@ -46,13 +47,18 @@ echo "== the Windows build (mingw-w64), tested under Wine on a virtual display"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)"
 start_virtual_display
-# A Wine prefix of the build's own, made anew for each run.
-rm -rf build-windows/wineprefix build-windows/wineprefix.lock
+# Wine prefixes of the build's own (96 and 144 dpi), made anew for each run.
+rm -rf build-windows/wineprefix build-windows/wineprefix.lock build-windows/wineprefix-144dpi build-windows/wineprefix-144dpi.lock
 export WINEPREFIX="$PWD/build-windows/wineprefix"
 started=$(date +%s)
 status=0
 ctest --test-dir build-windows --output-on-failure -j "$(nproc)" || status=$?
+if [ "$status" -eq 0 ]; then
+    echo "== random sessions: the native headless runner against the Win32 toolkit under Wine"
+    tools/random_sessions/random_sessions.py build --windows build-windows --fixed 100 --fresh 0 || status=$?
+fi
 wineserver -k 2>/dev/null || true
+WINEPREFIX="$PWD/build-windows/wineprefix-144dpi" wineserver -k 2>/dev/null || true
 echo "(the Windows tests took $(( $(date +%s) - started )) s)"
 [ "$status" -eq 0 ] || exit "$status"
 echo "== all tests passed"

@@ -53,12 +53,12 @@ configure_and_build() {
 }
 
 # Starts a virtual X display of its own for the rest of the script and exports
-# DISPLAY; it ends with the script.
+# DISPLAY; it ends with the script. It is large enough for the windows at 144 dpi.
 start_virtual_display() {
     local fifo
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     XVFB_PID=$!
     read -r number <"$fifo"
     rm -f "$fifo"

@@ -40,6 +40,8 @@ LPARAM At(POINT p) { return MAKELPARAM(p.x, p.y); }
 // How long a hover waits at most for the tip to ask for its text: far beyond any
 // window system's response, only so that a tip that never asks cannot hang a run.
 constexpr DWORD kTipPatienceMs = 5000;
+// How long one resting of the pointer waits before it is put on the control again.
+constexpr DWORD kTipAttemptMs = 500;
 
 std::wstring TextOf(HWND w) {
     const int n = GetWindowTextLengthW(w);
@@ -214,28 +216,33 @@ std::optional<std::u16string> Win32Driver::Hover(int row) {
     const bool moved = dx != 0 || dy != 0;
     SetWindowPos(top, HWND_TOP, frame.left + dx, frame.top + dy, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | (moved ? 0U : SWP_NOMOVE));
     // The pointer comes from the window's corner, so that it enters the control anew.
-    PostMessageW(top, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
+    PostMessageW(top, WM_MOUSEMOVE, kDriverMove, MAKELPARAM(0, 0));
     Settle();
     const POINT p = Centre(n);
     POINT screen = p;
     ClientToScreen(w, &screen);
-    SetCursorPos(screen.x, screen.y);
-    PostMessageW(w, WM_MOUSEMOVE, 0, At(p));
-    Settle();
     std::optional<std::u16string> shown;
-    if (tip != nullptr) {
-        // The tip asks the toolkit for this control's text when it is about to show;
-        // an empty text shows no tip. Wait for that question, however long the window
-        // system takes to ask it.
-        const DWORD start = GetTickCount();
-        const int before = kit_->LastTip().count;
-        while ((kit_->LastTip().count == before || kit_->LastTip().row != row) && GetTickCount() - start < kTipPatienceMs) {
+    // The tip asks the toolkit for this control's text when it is about to show; an
+    // empty text shows no tip. The pointer rests on the control until the tip has
+    // asked, however long the window system takes; where the system lost the
+    // pointer's place on the way (a late event of an earlier move), it is put there
+    // again.
+    const DWORD start = GetTickCount();
+    const int before = kit_->LastTip().count;
+    auto asked = [&] { return kit_->LastTip().count != before && kit_->LastTip().row == row; };
+    while (!asked() && GetTickCount() - start < kTipPatienceMs) {
+        SetCursorPos(screen.x, screen.y);
+        PostMessageW(w, WM_MOUSEMOVE, kDriverMove, At(p));
+        Settle();
+        const DWORD attempt = GetTickCount();
+        while (tip != nullptr && !asked() && GetTickCount() - attempt < kTipAttemptMs) {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
             Settle();
         }
-        if (kit_->LastTip().row == row && IsWindowVisible(tip) != FALSE && !kit_->LastTip().text.empty()) {
-            shown = kit_->LastTip().text;
-        }
+        if (tip == nullptr) break;
+    }
+    if (tip != nullptr) {
+        if (asked() && IsWindowVisible(tip) != FALSE && !kit_->LastTip().text.empty()) shown = kit_->LastTip().text;
         SendMessageW(tip, TTM_POP, 0, 0);
     }
     Park();

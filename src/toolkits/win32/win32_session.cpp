@@ -10,7 +10,7 @@ namespace {
 
 class Win32Session final : public Session {
 public:
-    Win32Session() : kit_(win32::Win32Options{true, true}), driver_(kit_) {}
+    Win32Session() : kit_(win32::Win32Options{true, true, true}), driver_(kit_) {}
 
     Toolkit& Kit() override { return kit_; }
     UserDriver& Driver() override { return driver_; }

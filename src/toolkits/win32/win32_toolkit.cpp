@@ -32,6 +32,9 @@ int RowUnderPointer(Win32Toolkit& kit, HWND hwnd, LPARAM lp) {
     return HitTest(kit, hwnd, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
 }
 
+// Whether a pointer move is the user's: every move, or the driver's alone.
+bool FromUser(const Win32Toolkit& kit, WPARAM wp) { return !kit.Options().driverPointer || (wp & kDriverMove) != 0; }
+
 // The row the pointer is over, so that entering another raises its MouseEnter once.
 int g_hovered = -1;
 
@@ -135,13 +138,14 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_DRAWITEM: DrawBitButton(kit, *reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
         case WM_MOUSEMOVE: {
+            if (!FromUser(kit, wp)) return 0;
             TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
             TrackMouseEvent(&track);
             kit.Core().Guard([&] { PointerAt(kit, RowUnderPointer(kit, hwnd, lp)); });
             return 0;
         }
         case WM_MOUSELEAVE:
-            if (g_hovered >= 0 && kit.Node(g_hovered).Host() == hwnd && kit.Node(g_hovered).Hwnd() == nullptr) {
+            if (!kit.Options().driverPointer && g_hovered >= 0 && kit.Node(g_hovered).Host() == hwnd && kit.Node(g_hovered).Hwnd() == nullptr) {
                 kit.Core().Guard([&] { PointerAt(kit, -1); });
             }
             return 0;
@@ -201,11 +205,11 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR /*id*/, DWORD_PTR data) {
     auto* node = reinterpret_cast<Win32Node*>(data);
     Win32Toolkit& kit = node->Kit();
-    if (msg == WM_MOUSEMOVE) {
+    if (msg == WM_MOUSEMOVE && FromUser(kit, wp)) {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
         TrackMouseEvent(&track);
         kit.Core().Guard([&] { PointerAt(kit, node->Row()); });
-    } else if (msg == WM_MOUSELEAVE && g_hovered == node->Row()) {
+    } else if (msg == WM_MOUSELEAVE && !kit.Options().driverPointer && g_hovered == node->Row()) {
         kit.Core().Guard([&] { PointerAt(kit, -1); });
     }
     if (node->Spec().kind == ControlKind::Edit) {

@@ -27,7 +27,14 @@ struct Win32Options {
     // The main window starts at the screen's top-left corner instead of where the
     // window system would put it, so that a scenario's positions are repeatable.
     bool placeAtOrigin = false;
+    // Only the driver moves the pointer: a move of the real pointer (a late event of
+    // the window system, or whoever else touches the display) enters no control, so
+    // that a scenario's mouse entries are the ones it asks for.
+    bool driverPointer = false;
 };
+
+// The flag in a mouse message's key state by which the driver marks its own moves.
+inline constexpr unsigned kDriverMove = 0x4000;
 
 class Win32Node;
 class Win32Window;
