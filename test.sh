@@ -55,7 +55,7 @@ status=0
 ctest --test-dir build-windows --output-on-failure -j "$(nproc)" || status=$?
 if [ "$status" -eq 0 ]; then
     echo "== random sessions: the native headless runner against the Win32 toolkit under Wine"
-    tools/random_sessions/random_sessions.py build --windows build-windows --fixed 100 --fresh 0 || status=$?
+    tools/random_sessions/random_sessions.py build --windows build-windows --fixed 40 --fresh 0 || status=$?
 fi
 wineserver -k 2>/dev/null || true
 WINEPREFIX="$PWD/build-windows/wineprefix-144dpi" wineserver -k 2>/dev/null || true

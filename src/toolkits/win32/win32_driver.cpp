@@ -215,6 +215,10 @@ std::optional<std::u16string> Win32Driver::Hover(int row) {
     const int dy = frame.top < 0 ? -frame.top : frame.bottom > screenH ? std::max(-static_cast<int>(frame.top), screenH - static_cast<int>(frame.bottom)) : 0;
     const bool moved = dx != 0 || dy != 0;
     SetWindowPos(top, HWND_TOP, frame.left + dx, frame.top + dy, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | (moved ? 0U : SWP_NOMOVE));
+    // A control that a sibling covers (an angle edit under its twin) comes above it for
+    // the hover, and goes back under it after.
+    HWND above = n.Hwnd() != nullptr ? GetWindow(n.Hwnd(), GW_HWNDPREV) : nullptr;
+    if (above != nullptr) SetWindowPos(n.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // The pointer comes from the window's corner, so that it enters the control anew.
     PostMessageW(top, WM_MOUSEMOVE, kDriverMove, MAKELPARAM(0, 0));
     Settle();
@@ -246,6 +250,7 @@ std::optional<std::u16string> Win32Driver::Hover(int row) {
         SendMessageW(tip, TTM_POP, 0, 0);
     }
     Park();
+    if (above != nullptr) SetWindowPos(n.Hwnd(), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (moved) SetWindowPos(top, nullptr, frame.left, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Settle();
     return shown;
