@@ -9,18 +9,29 @@ program=$1
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 # A window of that name once the window manager has framed it: its client then lies
-# inside the frame, away from the frame's corner. A build with the sanitizers starts
-# slowly, so this waits up to 30 s.
+# inside the frame, away from the frame's corner. A build with the sanitizers or a
+# loaded machine starts slowly, so this waits up to 60 s, and says what it saw when
+# the window does not come.
 find_window() {
-    for _ in $(seq 600); do
+    local deadline=$((SECONDS + 60)) id=""
+    while [ $SECONDS -lt $deadline ]; do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
         if [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'Relative upper-left Y: *[1-9]'; then
             echo "$id"
             return
         fi
+        kill -0 "$pid" 2>/dev/null || { echo "the program ended before its window $1 was framed" >&2; exit 1; }
         sleep 0.05
     done
-    echo "no framed window named $1" >&2
+    {
+        echo "no framed window named $1 within 60 s"
+        if [ -n "$id" ]; then echo "the window seen:"; xwininfo -id "$id"; else echo "no visible window of that name"; fi
+        if [ -n "${WM_PID:-}" ]; then
+            kill -0 "$WM_PID" 2>/dev/null && echo "the window manager runs" || echo "the window manager has ended"
+            echo "its log:"; cat "$WM_LOG"
+        fi
+        echo "the windows:"; xwininfo -root -tree | head -n 40
+    } >&2
     exit 1
 }
 # The outer corner: the client's place on the screen less its place in the frame.

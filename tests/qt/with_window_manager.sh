@@ -25,11 +25,24 @@ done
 export DISPLAY=$display
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
-# The window manager is up once it names itself on the root window.
-for _ in $(seq 400); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+wm_pid=$!
+# The window manager is up once it names itself on the root window. A loaded machine
+# may take long; a window manager that never comes up fails here, not as a missing
+# frame later.
+wm_up=""
+deadline=$((SECONDS + 60))
+while [ $SECONDS -lt $deadline ]; do
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then wm_up=1; break; fi
+    kill -0 "$wm_pid" 2>/dev/null || break
     sleep 0.05
 done
+if [ -z "$wm_up" ]; then
+    echo "the window manager did not come up; its log:" >&2
+    cat "$work/openbox.log" >&2
+    exit 1
+fi
+# For the command's own report when a window is not framed.
+export WM_PID=$wm_pid WM_LOG=$work/openbox.log
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR="$work"
 "$@"
