@@ -18,7 +18,12 @@ double StoredPart(const std::u16string& text) { return text.empty() ? 0.0 : stat
 }  // namespace
 
 std::u16string RegisterHint(const RegisterRef& reg) {
-    const std::u16string name = u"M" + Digit(reg.group) + u"." + Digit(reg.slot);
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) of a literal put in
+    // front of a temporary string.
+    std::u16string name(u"M");
+    name += Digit(reg.group);
+    name += u'.';
+    name += Digit(reg.slot);
     const ComplexValue& v = *reg.value;
     // The part tests count a NaN as 0, so a register of NaN parts reads as empty.
     if (!PartDiffers(v.Real(), 0) && !PartDiffers(v.Imaginary(), 0)) return u"Memory " + name;

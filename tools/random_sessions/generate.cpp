@@ -111,8 +111,15 @@ private:
         std::u16string s;
         if (Below(4) == 0) s += u'-';
         s += Digits(1 + Below(6));
-        if (Below(2) == 0) s += u"," + Digits(1 + Below(8));
-        if (Below(4) == 0) s += (Below(2) == 0 ? u"e" : u"E") + std::u16string(Below(2) == 0 ? u"-" : u"") + Digits(1 + Below(3));
+        if (Below(2) == 0) {
+            s += u',';
+            s += Digits(1 + Below(8));
+        }
+        if (Below(4) == 0) {
+            s += Below(2) == 0 ? u'e' : u'E';
+            if (Below(2) == 0) s += u'-';
+            s += Digits(1 + Below(3));
+        }
         return s;
     }
 
