@@ -3,12 +3,14 @@
 # checks that it holds exactly the installed files and that its control fields are
 # filled in, with the dependencies dpkg-shlibdeps found, and runs lintian on it,
 # which must report no error.
-# Usage: check_package.sh BUILD_DIR VERSION EXPECTED_FILE...
+# Usage: check_package.sh BUILD_DIR VERSION LOCAL_MAINTAINER EXPECTED_FILE...
+#   LOCAL_MAINTAINER: ON where the build took its maintainer from the local user@host
 #   EXPECTED_FILE: a path below /usr, e.g. bin/quorvel
 set -euo pipefail
 build=$1
 version=$2
-shift 2
+local_maintainer=$3
+shift 3
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -51,7 +53,15 @@ done
 
 echo "== lintian"
 # Lintian notes on standard error that it runs as root; that says nothing about the package.
-if ! lintian --fail-on error --tag-display-limit 0 --display-info "$deb" 2>"$work/lintian.err"; then
+# A package signed by the local user@host (no DEBEMAIL or EMAIL where it was built, as on
+# a test machine) has an address that lintian rightly calls bogus; those tags judge the
+# builder, not the package, and a builder who sets DEBEMAIL sees none of them.
+suppress=()
+if [ "$local_maintainer" = ON ]; then
+    suppress=(--suppress-tags bogus-mail-host,bogus-mail-host-in-debian-changelog,root-in-contact)
+    echo "(signed by the local $(field Maintainer): lintian's tags on that address are not counted)"
+fi
+if ! lintian --fail-on error --tag-display-limit 0 --display-info "${suppress[@]}" "$deb" 2>"$work/lintian.err"; then
     cat "$work/lintian.err"
     problem "lintian reports an error"
 fi
