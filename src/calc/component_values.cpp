@@ -13,8 +13,9 @@ namespace quorvel::calc {
 void Result::ComponentValues() {
     if (frequency_.GetText().empty()) return;
     frequencyValue_ = Zahleneingabe(frequency_.GetText());
-    // The shown reactance is taken at extended precision, as the strict reader gives it.
-    const long double X = StrToFloat(fields_.imaginary.GetText());
+    // The shown reactance is kept as a double, as the strict reader's callers keep
+    // their values; the component values are then computed at extended precision.
+    const long double X = StrToDouble(fields_.imaginary.GetText());
     if (X == 0) {
         inductance_.SetText(u"0");
         capacitance_.SetText(u"0");

@@ -13,7 +13,7 @@ namespace {
 std::u16string Digit(int d) { return std::u16string(1, static_cast<char16_t>(u'0' + d)); }
 
 // A text the strict reader takes, or 0 for the empty text.
-double StoredPart(const std::u16string& text) { return text.empty() ? 0.0 : static_cast<double>(StrToFloat(text)); }
+double StoredPart(const std::u16string& text) { return text.empty() ? 0.0 : StrToDouble(text); }
 
 }  // namespace
 

@@ -22,7 +22,7 @@ struct RegisterRef {
 // (both parts 0).
 [[nodiscard]] std::u16string RegisterHint(const RegisterRef& reg);
 
-// Reads the real-part text, then the imaginary-part text, with StrToFloat (an empty
+// Reads the real-part text, then the imaginary-part text, with StrToDouble (an empty
 // text stands for 0). A part is stored as soon as it is read, so a failing imaginary
 // text leaves the new real part stored. `boldOnStore`, where given, turns bold once a
 // real part has been read from a non-empty text.

@@ -96,7 +96,7 @@ void DrawPicture(ui::UiCanvas& PB, const std::array<PhasorSource, 3>& phasors) {
     for (std::size_t i = 0; i < phasors.size(); ++i) {
         if (!phasors[i].draw || phasors[i].degrees.empty()) continue;
         // An unreadable text stops the picture here; the error goes to the default box.
-        const std::optional<ui::Point> end = EndPosition(StrToFloat(phasors[i].degrees), g.Radius);
+        const std::optional<ui::Point> end = EndPosition(StrToDouble(phasors[i].degrees), g.Radius);
         if (!end) continue;  // a non-finite angle points nowhere
         // Only phasors drawn earlier in this picture can be covered.
         bool covers = false;

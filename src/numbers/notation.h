@@ -29,6 +29,15 @@ inline constexpr std::u16string_view kVorsatz = u"YZEPTGMkmu\u00B5npfazy";
 // Throws CalcError with ConversionErrorMessage(s).
 long double StrToFloat(std::u16string_view s);
 
+// The strict reader for the callers that keep a double (the memories, the diagram, the
+// component values): the same texts and failures as StrToFloat, but the double nearest
+// to the decimal, rounded once. Rounding StrToFloat's long double to double would round
+// twice and miss by one unit in the last place next to a midpoint (1e126, or
+// 0,99999999999999994448884876874217297881841659545898437 just below the midpoint
+// under 1). A value beyond the double range but within the long double range reads
+// as an infinity, one below the smallest subnormal as a zero.
+double StrToDouble(std::u16string_view s);
+
 // The lenient reader of the entry fields: exponent form ("1E3", "1,5e-3"; an "e"
 // not followed by a digit or a signed digit gives 0 without failure) or prefix form
 // (only ",", "-" and digits are read; the last prefix letter anywhere in the text

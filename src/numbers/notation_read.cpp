@@ -304,6 +304,17 @@ long double StrToFloat(std::u16string_view s) {
     throw CalcError(ConversionErrorMessage(s));
 }
 
+double StrToDouble(std::u16string_view s) {
+    Decimal d;
+    double value = 0;
+    if (ParseDecimal(TextCursor(s), d)) {
+        if (ToDouble(d, value)) return value;
+    } else if (long double special = 0; ReadSpecialWord(s, special)) {
+        return static_cast<double>(special);
+    }
+    throw CalcError(ConversionErrorMessage(s));
+}
+
 double Zahleneingabe(std::u16string_view s) {
     // An "E" that starts an exponent counts as "e"; any other "E" is the prefix exa.
     const std::size_t bigE = s.find(u'E');

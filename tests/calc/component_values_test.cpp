@@ -26,9 +26,10 @@ TEST(ComponentValues, FromTheShownImaginaryPartAtTheFrequency) {
         {u"INF", u"1k", u"INF Y", u"H", u"", u""},
         {u"-INF", u"1k", u"", u"", u"0,000  ", u"F"},
         {u"NAN", u"1k", u"", u"", u"NAN  ", u"F"},
-        // Read at extended precision: narrowed to a double first, this reactance would
-        // give an inductance just above the tie 443,2465 m and show 443,247 m.
-        {u"1,392499948129388288587e+02", u"50", u"443,246 m", u"H", u"", u""},
+        // The reactance is kept as the double nearest to the text, and the inductance
+        // computed from it at extended precision lies just above the tie 443,2465 m
+        // (the text itself, taken at extended precision, would give just below it).
+        {u"1,392499948129388288587e+02", u"50", u"443,247 m", u"H", u"", u""},
     };
     for (const ValueCase& c : cases) {
         SCOPED_TRACE(Narrow(c.imaginary) + " at " + Narrow(c.frequency));

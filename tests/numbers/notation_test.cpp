@@ -191,6 +191,51 @@ INSTANTIATE_TEST_SUITE_P(
                       TextRow{u"%s%n"}),
     RowName<TextRow>);
 
+// The strict reader's double is rounded once from the decimal. Each row lies next to
+// a midpoint between two doubles that is itself a long double, so rounding through
+// the long double would land on the midpoint and then go to even: the wrong side.
+struct DoubleRow {
+    std::u16string_view text;
+    double value;
+};
+
+class StrToDoubleReads : public ::testing::TestWithParam<DoubleRow> {};
+
+TEST_P(StrToDoubleReads, NearestDouble) {
+    const double got = StrToDouble(GetParam().text);
+    EXPECT_EQ(got, GetParam().value);
+    EXPECT_EQ(std::signbit(got), std::signbit(GetParam().value));
+}
+
+constexpr double kInfDouble = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StrToDoubleReads,
+    ::testing::Values(
+        DoubleRow{u"1e126", 0x1.7a2ecc414a03fp+418},
+        // Under 1: just below the midpoint 1 - 2^-54, on it, just above it.
+        DoubleRow{u"0,999999999999999944488848768742172978818416595458984374", 0x1.fffffffffffffp-1},
+        DoubleRow{u"0,999999999999999944488848768742172978818416595458984375", 1.0},
+        DoubleRow{u"0,999999999999999944488848768742172978818416595458984376", 1.0},
+        // Over 1: on the midpoint 1 + 2^-53, just above it.
+        DoubleRow{u"1,00000000000000011102230246251565404236316680908203125", 1.0},
+        DoubleRow{u"1,000000000000000111022302462515654042363166809082031251", 0x1.0000000000001p+0},
+        DoubleRow{u"-1,000000000000000111022302462515654042363166809082031251", -0x1.0000000000001p+0},
+        // Half the smallest subnormal, 2^-1075: a hair above it, a hair below it.
+        DoubleRow{u"2,4703282292062327208828439643411068618252990130716238221279284125033775364e-324", 0x1p-1074},
+        DoubleRow{u"2,4703282292062327208828439643411068618252990130716238221279284125033775363e-324", 0.0},
+        // Beyond the double range but within the long double's: an infinity, no failure.
+        DoubleRow{u"1e309", kInfDouble}, DoubleRow{u"-1e4000", -kInfDouble}, DoubleRow{u"1e-4000", 0.0},
+        DoubleRow{u"-0", -0.0}, DoubleRow{u" -inf", -kInfDouble}, DoubleRow{u"  2,5  ", 2.5}),
+    RowName<DoubleRow>);
+
+// Every text the strict reader refuses, its double reader refuses with the same message.
+TEST_P(StrToFloatFails, StrToDoubleQuotesWholeTextToo) {
+    EXPECT_EQ(FailureOf([&] { StrToDouble(GetParam().text); }), Message(GetParam().text));
+}
+
+TEST(StrToDouble, NanWordReadsAsNan) { EXPECT_TRUE(std::isnan(StrToDouble(u"NaN"))); }
+
 TEST(StrToFloat, NanWordReadsAsNan) { EXPECT_TRUE(std::isnan(StrToFloat(u" nAn"))); }
 
 TEST(ConversionErrorMessage, InsertsTextLiterally) {

@@ -30,7 +30,7 @@ void Runner::Call(const std::vector<Word>& words) {
         if (fn == "Zahleneingabe") {
             answer = " = " + FormatNumber(Zahleneingabe(arg.text));
         } else if (fn == "StrToFloat") {
-            answer = " = " + FormatNumber(static_cast<double>(StrToFloat(arg.text)));
+            answer = " = " + FormatNumber(StrToDouble(arg.text));
         } else if (fn == "Wertberechnung") {
             answer = " = " + FormatNumber(Wertberechnung(index));
         } else if (fn == "AnzeigeWert") {
