@@ -72,7 +72,9 @@ class UiWindow {
 public:
     virtual ~UiWindow() = default;
 
-    // Screen position of the outer top-left corner, in pixels.
+    // Screen position of the outer top-left corner, in pixels. A position set beyond
+    // the screen coordinates is clamped into them first (ClampScreenCoordinate); the
+    // window keeps its size.
     [[nodiscard]] virtual int GetLeft() const = 0;
     [[nodiscard]] virtual int GetTop() const = 0;
     virtual void SetLeft(int left) = 0;

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "test_world.h"
+#include "ui/screen_coordinates.h"
 
 namespace quorvel::test {
 namespace {
@@ -124,14 +125,16 @@ struct PlacementCase {
 };
 
 TEST(ConstantsWindow, PlacementStaysWithinTheScreenCoordinates) {
-    constexpr int kMax = std::numeric_limits<int>::max();
-    constexpr int kMin = std::numeric_limits<int>::min();
+    // A window's corner stops at the screen coordinates' edge, the main window's as
+    // well as the constants window's beside it.
+    constexpr int kMax = ui::kMaxScreenCoordinate;
+    constexpr int kMin = ui::kMinScreenCoordinate;
     const PlacementCase cases[] = {
         {"origin", 0, 0, 100, 150},
         {"2147483600 / 2147483600", 2147483600, 2147483600, kMax, kMax},
         {"just fits", kMax - 100, kMax - 150, kMax, kMax},
         {"one past", kMax - 99, kMax - 149, kMax, kMax},
-        {"far left and up", kMin, kMin, kMin + 100, kMin + 150},
+        {"far left and up", std::numeric_limits<int>::min(), std::numeric_limits<int>::min(), kMin + 100, kMin + 150},
     };
     for (const PlacementCase& c : cases) {
         SCOPED_TRACE(c.input);

@@ -14,6 +14,7 @@
 
 #include "ui/canvas_record.h"
 #include "ui/edit_undo.h"
+#include "ui/screen_coordinates.h"
 #include "ui/toolkit.h"
 #include "ui/toolkit_core.h"
 #include "ui/user_driver.h"
@@ -81,8 +82,8 @@ public:
     HeadlessWindow(HeadlessToolkit& kit, int row);
     [[nodiscard]] int GetLeft() const override { return left_; }
     [[nodiscard]] int GetTop() const override { return top_; }
-    void SetLeft(int left) override { left_ = left; }
-    void SetTop(int top) override { top_ = top; }
+    void SetLeft(int left) override { left_ = ClampScreenCoordinate(left); }
+    void SetTop(int top) override { top_ = ClampScreenCoordinate(top); }
     [[nodiscard]] bool IsVisible() const override;
     void Show() override;
     void Close() override;

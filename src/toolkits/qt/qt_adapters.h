@@ -100,6 +100,7 @@ private:
     bool everShown_ = false;
     bool appearing_ = false;  // inside show(), while the Show handler may place it
     std::optional<QPoint> placedUnshown_;  // the corner set while never shown
+    std::optional<QPoint> placedAppearing_;  // the corner the Show handler set
 };
 
 class QtTimer final : public UiTimer {

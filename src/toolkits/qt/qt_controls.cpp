@@ -9,6 +9,7 @@
 
 #include "toolkits/qt/qt_adapters.h"
 #include "toolkits/qt/qt_text.h"
+#include "ui/screen_coordinates.h"
 #include "ui/text.h"
 
 namespace quorvel::ui::qt {
@@ -156,8 +157,8 @@ QtWindow::QtWindow(QtToolkit& kit, int row, QWidget* window) : kit_(&kit), row_(
 
 int QtWindow::GetLeft() const { return FramePosition().x(); }
 int QtWindow::GetTop() const { return FramePosition().y(); }
-void QtWindow::SetLeft(int left) { MoveFrameTo({left, FramePosition().y()}); }
-void QtWindow::SetTop(int top) { MoveFrameTo({FramePosition().x(), top}); }
+void QtWindow::SetLeft(int left) { MoveFrameTo({ClampScreenCoordinate(left), FramePosition().y()}); }
+void QtWindow::SetTop(int top) { MoveFrameTo({FramePosition().x(), ClampScreenCoordinate(top)}); }
 
 QPoint QtWindow::FramePosition() const {
     if (placedUnshown_) return *placedUnshown_;
@@ -185,6 +186,7 @@ void QtWindow::MoveFrameTo(QPoint frame) {
         handle->setFramePosition(frame);
     } else {
         window_->move(frame + inset);
+        if (appearing_) placedAppearing_ = frame;
     }
 }
 
@@ -193,8 +195,20 @@ bool QtWindow::IsVisible() const { return window_->isVisible(); }
 void QtWindow::Show() {
     if (!window_->isVisible()) {
         appearing_ = true;
+        placedAppearing_.reset();
         window_->show();  // the Show handler runs in here
         appearing_ = false;
+        // Some platforms push a client corner left of or above their frame's width
+        // back onto the screen when a window appears (the offscreen one does). Where the
+        // frame is known by now, the corner the Show handler asked for is put right;
+        // where it is not (X11 before the window manager has framed the window), the
+        // platform has taken the corner as it was given.
+        QWindow* handle = window_->windowHandle();
+        if (placedAppearing_ && handle != nullptr && !handle->frameMargins().isNull() &&
+            handle->framePosition() != *placedAppearing_) {
+            handle->setFramePosition(*placedAppearing_);
+        }
+        placedAppearing_.reset();
     }
     everShown_ = true;
     placedUnshown_.reset();

@@ -5,6 +5,7 @@
 #include "toolkits/win32/win32_adapters.h"
 #include "ui/accessible_names.h"
 #include "ui/glyph_strokes.h"
+#include "ui/screen_coordinates.h"
 #include "ui/tab_order.h"
 #include "ui/text.h"
 
@@ -325,8 +326,8 @@ void Win32Window::MoveTo(int left, int top) {
     SetWindowPos(Hwnd(), nullptr, kit_->Scale(left), kit_->Scale(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32Window::SetLeft(int left) { MoveTo(left, GetTop()); }
-void Win32Window::SetTop(int top) { MoveTo(GetLeft(), top); }
+void Win32Window::SetLeft(int left) { MoveTo(ClampScreenCoordinate(left), GetTop()); }
+void Win32Window::SetTop(int top) { MoveTo(GetLeft(), ClampScreenCoordinate(top)); }
 
 bool Win32Window::IsVisible() const { return IsWindowVisible(Hwnd()) != FALSE; }
 
