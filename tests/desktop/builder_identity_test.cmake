@@ -29,24 +29,25 @@ expect("DEBEMAIL over EMAIL" "" "erika@muster.invalid" "Max" "max@muster.invalid
 expect("NAME and EMAIL" "" "" "Max Muster" "max@muster.invalid"
        "Max Muster <max@muster.invalid>" OFF)
 
-# Nothing set: the local user, at the mail name or host name of this machine.
+# No address set: the local user, at the mail name or host name of this machine, with
+# the full name that matches NAME_PATTERN.
 execute_process(COMMAND id -un OUTPUT_VARIABLE user OUTPUT_STRIP_TRAILING_WHITESPACE)
-set(ENV{DEBFULLNAME} "")
-set(ENV{DEBEMAIL} "")
-set(ENV{NAME} "")
-set(ENV{EMAIL} "")
-quorvel_builder_identity(got)
-if(NOT got MATCHES "^[^<>]+ <${user}@[^<>@ ]+>$" OR NOT got_LOCAL)
-  message(SEVERE_WARNING "nothing set: got '${got}' (local ${got_LOCAL}), expected the local user ${user}")
-  math(EXPR failures "${failures} + 1")
-endif()
-# A full name without an address keeps the name and takes the local address.
-set(ENV{DEBFULLNAME} "Erika Muster")
-quorvel_builder_identity(got)
-if(NOT got MATCHES "^Erika Muster <${user}@[^<>@ ]+>$" OR NOT got_LOCAL)
-  message(SEVERE_WARNING "DEBFULLNAME alone: got '${got}' (local ${got_LOCAL})")
-  math(EXPR failures "${failures} + 1")
-endif()
+function(expect_local row debfullname name_pattern)
+  set(ENV{DEBFULLNAME} "${debfullname}")
+  set(ENV{DEBEMAIL} "")
+  set(ENV{NAME} "")
+  set(ENV{EMAIL} "")
+  quorvel_builder_identity(got)
+  if(NOT got MATCHES "^${name_pattern} <${user}@[^<>@ ]+>$" OR NOT got_LOCAL)
+    message(SEVERE_WARNING "${row}: got '${got}' (local ${got_LOCAL}), expected the local user ${user}")
+    math(EXPR n "${failures} + 1")
+    set(failures ${n} PARENT_SCOPE)
+  endif()
+endfunction()
+
+expect_local("nothing set" "" "[^<>]+")
+expect_local("DEBFULLNAME alone" "Erika Muster" "Erika Muster")
+
 if(failures GREATER 0)
   message(FATAL_ERROR "${failures} rows failed")
 endif()
