@@ -123,11 +123,23 @@ public:
 
 private:
     [[nodiscard]] HWND Hwnd() const;
+    [[nodiscard]] POINT Corner() const;
     void MoveTo(int left, int top);
 
     Win32Toolkit* kit_;
     int row_;
     bool showHint_ = false;
+    // The corner in layout pixels that the program asked for last, and the device
+    // corner the window system gave it. On a screen above 96 dpi the scaled corner of
+    // a far move lies beyond the coordinates the window system takes and is clamped
+    // there; while the window stays where it was put, it reports the corner it was
+    // asked for, as the other toolkits do. Once it is moved otherwise (by the user),
+    // the device corner counts again.
+    struct Placement {
+        POINT asked;
+        POINT given;
+    };
+    std::optional<Placement> placement_;
 };
 
 class Win32Timer final : public UiTimer {

@@ -98,7 +98,7 @@ void Win32Node::Create(HWND host) {
             AdjustWindowRectEx(&outer, style, FALSE, 0);
             const bool main = IsMainWindow(*spec_);
             const int left = main && !kit_->Options().placeAtOrigin ? CW_USEDEFAULT : 0;
-            hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"QuorvelForm", text.c_str(), style, left, left == CW_USEDEFAULT ? 0 : 0,
+            hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"QuorvelForm", text.c_str(), style, left, 0,
                                     outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, inst, this);
             break;
         }
@@ -310,20 +310,21 @@ void Win32Node::Invalidate() const {
 
 HWND Win32Window::Hwnd() const { return kit_->Node(row_).Hwnd(); }
 
-int Win32Window::GetLeft() const {
+POINT Win32Window::Corner() const {
     RECT r;
     GetWindowRect(Hwnd(), &r);
-    return kit_->Unscale(r.left);
+    if (placement_ && placement_->given.x == r.left && placement_->given.y == r.top) return placement_->asked;
+    return {kit_->Unscale(r.left), kit_->Unscale(r.top)};
 }
 
-int Win32Window::GetTop() const {
-    RECT r;
-    GetWindowRect(Hwnd(), &r);
-    return kit_->Unscale(r.top);
-}
+int Win32Window::GetLeft() const { return Corner().x; }
+int Win32Window::GetTop() const { return Corner().y; }
 
 void Win32Window::MoveTo(int left, int top) {
     SetWindowPos(Hwnd(), nullptr, kit_->Scale(left), kit_->Scale(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT r;
+    GetWindowRect(Hwnd(), &r);
+    placement_ = Placement{{left, top}, {r.left, r.top}};
 }
 
 void Win32Window::SetLeft(int left) { MoveTo(ClampScreenCoordinate(left), GetTop()); }
