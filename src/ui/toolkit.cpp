@@ -19,6 +19,11 @@ bool EnabledWithContainers(Toolkit& kit, int row) {
     return true;
 }
 
+bool IsTabStop(Toolkit& kit, int row) {
+    const bool unchecked = Layout()[static_cast<std::size_t>(row)].kind == ControlKind::RadioButton && !kit.Control(row).GetChecked();
+    return !unchecked && Showing(kit, row) && EnabledWithContainers(kit, row);
+}
+
 bool HintShows(Toolkit& kit, int row) {
     if (row < 0) return true;
     const ControlSpec& s = Layout()[static_cast<std::size_t>(row)];

@@ -71,6 +71,10 @@ public:
 // in is disabled.
 [[nodiscard]] bool EnabledWithContainers(Toolkit& kit, int row);
 
+// Whether Tab and Shift+Tab stop at `row` now: it shows, is enabled, and is no
+// unchecked radio button.
+[[nodiscard]] bool IsTabStop(Toolkit& kit, int row);
+
 // Whether a tool tip of `row` may show now: its window's hint setting is on, or it
 // lies in a container that shows hints whatever the window says. Rows of no control
 // (row < 0) follow no rule and may show.

@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/key_chord.h"
+
 namespace quorvel::ui {
 
 // A modal box as the user saw it. `icon` is "error", "warning", "information",
@@ -61,6 +63,30 @@ public:
     virtual void Move(int row, int x, int y) = 0;
     // The close box of a window.
     virtual void CloseWindow(int row) = 0;
+    // Focus to the control where it has not the focus yet (an edit then has its
+    // cursor at the end, as after a click beyond its text; one that has the focus
+    // keeps its cursor and selection), then the chord as a keyboard sends it to the
+    // focused control:
+    // - Tab and Shift+Tab move the focus to NextTabStop (a stop shows, is enabled, and
+    //   is no unchecked radio button); an edit reached so has its whole text selected,
+    //   the edit left loses its selection. No key handler sees them.
+    // - Up, Down, Left, Right on a radio button move the focus to RadioArrowTarget,
+    //   check it (the others of its group unchecked) and raise its Click; nothing
+    //   where no button lies that way.
+    // - On an edit: the EditCommandOf chords (a paste puts the clipboard's whole text,
+    //   line breaks included, in place of the selection, as a user edit of the run; a
+    //   read-only edit only copies and selects); otherwise the TypedBy character, if
+    //   any, is typed as by Type (the key handler sees it, Enter and Esc included).
+    // - Anything else changes nothing.
+    // The caller has checked that the control takes the focus, shows and is enabled,
+    // and sends arrows to radio buttons alone.
+    virtual void Press(int row, const KeyChord& chord) = 0;
+    // Puts plain text on the clipboard, as another program would.
+    virtual void SetClipboard(std::u16string_view text) = 0;
+    // The clipboard's plain text; nothing when it holds none.
+    [[nodiscard]] virtual std::optional<std::u16string> Clipboard() = 0;
+    // The row whose control has the keyboard focus; -1 when none of the program's has.
+    [[nodiscard]] virtual int FocusedRow() = 0;
 
     // Each modal box shown from now on is passed here before it is answered.
     virtual void ObserveBoxes(std::function<void(const BoxSeen&)> observer) = 0;

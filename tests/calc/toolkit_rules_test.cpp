@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -8,12 +9,14 @@
 
 #include "event_log.h"
 #include "ui/glyph_strokes.h"
+#include "ui/key_chord.h"
 #include "ui/toolkit_core.h"
 #include "ui/typed_characters.h"
 
 // The rules every toolkit takes from ui/ instead of keeping its own: how typed text
 // falls into keys, when a key ends an edit run, where a label that grows stands, the
-// glyph strokes, and the core's paint on appearing, tick and sink.
+// glyph strokes, the core's paint on appearing, tick and sink, and what a key chord
+// names and types.
 
 namespace quorvel::test {
 namespace {
@@ -216,6 +219,61 @@ TEST(ToolkitCore, AfterConnectWorkRunsThroughTheSinksGuard) {
     core.Guard([] { throw std::runtime_error("in a slot"); });
     EXPECT_EQ(sink.guarded, 1);
     EXPECT_EQ(sink.failures, 1);
+}
+
+struct ChordCase {
+    const char* input;  // as a script writes it
+    std::optional<ui::KeyChord> chord;
+    char16_t typed;  // what it types into an edit
+    ui::EditCommand command;
+};
+
+using ui::EditCommand;
+using ui::KeyChord;
+using ui::KeyName;
+
+TEST(KeyChords, ReadAsAScriptNamesThemWithWhatTheyTypeAndCommand) {
+    const ChordCase cases[] = {
+        {"a", KeyChord{.character = u'A'}, u'a', EditCommand::None},
+        {"Shift+a", KeyChord{.shift = true, .character = u'A'}, u'A', EditCommand::None},
+        {"7", KeyChord{.character = u'7'}, u'7', EditCommand::None},
+        {"Shift+7 types the digit on any keyboard", KeyChord{.shift = true, .character = u'7'}, u'7', EditCommand::None},
+        {"Plus", KeyChord{.character = u'+'}, u'+', EditCommand::None},
+        {"Slash", KeyChord{.character = u'/'}, u'/', EditCommand::None},
+        {"Ctrl+Plus", KeyChord{.ctrl = true, .character = u'+'}, 0, EditCommand::None},
+        {"Ctrl+V", KeyChord{.ctrl = true, .character = u'V'}, 0, EditCommand::Paste},
+        {"ctrl+v", KeyChord{.ctrl = true, .character = u'V'}, 0, EditCommand::Paste},
+        {"Ctrl+Z", KeyChord{.ctrl = true, .character = u'Z'}, 0, EditCommand::Undo},
+        {"Ctrl+A", KeyChord{.ctrl = true, .character = u'A'}, 0, EditCommand::SelectAll},
+        {"Ctrl+Shift+C is no copy", KeyChord{.ctrl = true, .shift = true, .character = u'C'}, 0, EditCommand::None},
+        {"Shift+Ctrl+C", KeyChord{.ctrl = true, .shift = true, .character = u'C'}, 0, EditCommand::None},
+        {"Alt+X is no cut", KeyChord{.alt = true, .character = u'X'}, 0, EditCommand::None},
+        {"Enter", KeyChord{.key = KeyName::Enter}, 13, EditCommand::None},
+        {"Esc", KeyChord{.key = KeyName::Escape}, 27, EditCommand::None},
+        {"Shift+Tab", KeyChord{.shift = true, .key = KeyName::Tab}, 0, EditCommand::None},
+        {"F12", KeyChord{.key = KeyName::Function, .function = 12}, 0, EditCommand::None},
+        {"Down", KeyChord{.key = KeyName::Down}, 0, EditCommand::None},
+        {"F13", std::nullopt, 0, EditCommand::None},
+        {"F0", std::nullopt, 0, EditCommand::None},
+        {"Ctrl+", std::nullopt, 0, EditCommand::None},
+        {"+", std::nullopt, 0, EditCommand::None},
+        {"Ctrl+Ctrl+A", std::nullopt, 0, EditCommand::None},
+        {"Meta+A", std::nullopt, 0, EditCommand::None},
+        {"A+Ctrl", std::nullopt, 0, EditCommand::None},
+        {"Space", std::nullopt, 0, EditCommand::None},
+        {"", std::nullopt, 0, EditCommand::None},
+    };
+    for (const ChordCase& c : cases) {
+        const std::string input = c.input;
+        const std::string text = input.substr(0, input.find(' '));
+        SCOPED_TRACE(input);
+        const std::optional<KeyChord> chord = ui::ParseChord(text);
+        ASSERT_EQ(chord, c.chord);
+        if (!chord) continue;
+        EXPECT_EQ(ui::TypedBy(*chord), c.typed);
+        EXPECT_EQ(ui::EditCommandOf(*chord), c.command);
+        EXPECT_EQ(ui::ParseChord(ui::ChordName(*chord)), chord) << "the name reads back: " << ui::ChordName(*chord);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -12,6 +13,8 @@
 #include "event_log.h"
 #include "numbers/calc_error.h"
 #include "toolkits/registry.h"
+#include "ui/key_chord.h"
+#include "ui/tab_order.h"
 
 // The contract of the controls, the windows, the timer, the box and the user driver,
 // held against every toolkit of the build through its session alone: what passes
@@ -414,6 +417,121 @@ TEST_P(Contract, AWindowRaisesShowOnlyWhenItAppearsAndTheMainWindowsCloseEndsThe
     EXPECT_EQ(Count("Form1", EventKind::Show), 1);
     Driver().CloseWindow(Row("Form1"));
     EXPECT_TRUE(Kit().Closed());
+}
+
+ui::KeyChord Chord(const char* name) {
+    const std::optional<ui::KeyChord> chord = ui::ParseChord(name);
+    EXPECT_TRUE(chord.has_value()) << name;
+    return chord.value_or(ui::KeyChord{});
+}
+
+TEST_P(Contract, TabWalksEachWindowsStopsRoundAndShiftTabWalksThemBack) {
+    for (const char* window : {"Form1", "Form2"}) {
+        SCOPED_TRACE(window);
+        W(window).Show();
+        Settle();
+        std::vector<int> stops;
+        for (const int row : ui::TabChain(window)) {
+            if (ui::IsTabStop(Kit(), row)) stops.push_back(row);
+        }
+        ASSERT_GT(stops.size(), 2U);
+        Driver().Click(stops[0]);
+        for (const char* chord : {"Tab", "Shift+Tab"}) {
+            const bool forward = std::string_view(chord) == "Tab";
+            for (std::size_t i = 0; i <= stops.size(); ++i) {
+                const int from = Driver().FocusedRow();
+                const auto at = std::find(stops.begin(), stops.end(), from);
+                ASSERT_NE(at, stops.end()) << "the focus left the stops at " << ui::Layout()[static_cast<std::size_t>(from)].name;
+                const std::size_t k = static_cast<std::size_t>(at - stops.begin());
+                const int expected = stops[forward ? (k + 1) % stops.size() : (k + stops.size() - 1) % stops.size()];
+                Driver().Press(from, Chord(chord));
+                ASSERT_EQ(Driver().FocusedRow(), expected) << chord << " from " << ui::Layout()[static_cast<std::size_t>(from)].name;
+            }
+        }
+    }
+    EXPECT_TRUE(Log().Names(EventKind::KeyPress).empty()) << "no key handler sees Tab";
+}
+
+TEST_P(Contract, TabSelectsTheWholeTextOfTheEditItReaches) {
+    C("Z1_E_Imaginaer").SetText(u"123");
+    const int real = Row("Z1_E_Real");
+    Driver().Press(real, Chord("Tab"));
+    const int reached = Driver().FocusedRow();
+    ASSERT_EQ(reached, ui::NextTabStop(real, true, [&](int row) { return ui::IsTabStop(Kit(), row); }));
+    ASSERT_EQ(ui::Layout()[static_cast<std::size_t>(reached)].name, "Z1_E_Imaginaer") << "the layout's order";
+    Driver().Press(reached, Chord("7"));
+    EXPECT_EQ(C("Z1_E_Imaginaer").GetText(), u"7") << "the key replaced the selected text";
+}
+
+struct ArrowCase {
+    const char* from;  // the focused radio button, and the arrow
+    const char* arrow;
+    const char* checked;  // the button checked after it; nullptr: nothing changed
+};
+
+// DEG lies above RAD in each pair: the arrow that points at the other button moves
+// the check there, the others do nothing, and the pair does not go round.
+const ArrowCase kArrows[] = {
+    {"Z1_RB_Phi_Deg", "Down", "Z1_RB_Phi_Rad"}, {"Z1_RB_Phi_Rad", "Down", nullptr},
+    {"Z1_RB_Phi_Rad", "Left", nullptr},         {"Z1_RB_Phi_Rad", "Right", nullptr},
+    {"Z1_RB_Phi_Rad", "Up", "Z1_RB_Phi_Deg"},   {"Z1_RB_Phi_Deg", "Up", nullptr},
+    {"Z3_RB_Phi_Deg", "Down", "Z3_RB_Phi_Rad"}, {"Z3_RB_Phi_Rad", "Up", "Z3_RB_Phi_Deg"},
+};
+
+TEST_P(Contract, AnArrowMovesTheCheckOfARadioPairOnlyTheWayItPoints) {
+    for (const ArrowCase& c : kArrows) {
+        SCOPED_TRACE(std::string(c.from) + " " + c.arrow);
+        const int from = Row(c.from);
+        // The button the arrow starts from is the checked one, as after a click on it.
+        Driver().Click(from);
+        Log().seen.clear();
+        Driver().Press(from, Chord(c.arrow));
+        const int target = c.checked != nullptr ? Row(c.checked) : from;
+        EXPECT_EQ(Driver().FocusedRow(), target);
+        for (const int row : ui::RadioGroup(from)) EXPECT_EQ(C(ui::Layout()[static_cast<std::size_t>(row)].name).GetChecked(), row == target);
+        EXPECT_EQ(Log().Names(EventKind::Click), c.checked != nullptr ? std::vector<std::string>{c.checked} : std::vector<std::string>{});
+    }
+}
+
+TEST_P(Contract, APasteTakesTheClipboardsWholeTextAsOneEditThatUndoTakesBack) {
+    const int real = Row("Z1_E_Real");
+    const std::u16string pasted = u"4,7k\r\n2\t\u00b5";
+    Driver().SetClipboard(pasted);
+    EXPECT_EQ(Driver().Clipboard(), pasted);
+    Driver().Press(real, Chord("Ctrl+A"));
+    Driver().Press(real, Chord("Ctrl+V"));
+    EXPECT_EQ(C("Z1_E_Real").GetText(), pasted) << "line breaks and tabs too, as typed text could not have them";
+    EXPECT_EQ(Count("Z1_E_Real", EventKind::Change), 1);
+    Driver().Press(real, Chord("Ctrl+Z"));
+    EXPECT_EQ(C("Z1_E_Real").GetText(), u"0");
+    // A read-only edit copies, and takes nothing in.
+    C("Z3_E_Real").SetText(u"1,5");
+    Driver().Press(Row("Z3_E_Real"), Chord("Ctrl+A"));
+    Driver().Press(Row("Z3_E_Real"), Chord("Ctrl+V"));
+    Driver().Press(Row("Z3_E_Real"), Chord("Ctrl+X"));
+    EXPECT_EQ(C("Z3_E_Real").GetText(), u"1,5");
+    EXPECT_EQ(Driver().Clipboard(), pasted);
+    Driver().Press(Row("Z3_E_Real"), Chord("Ctrl+C"));
+    EXPECT_EQ(Driver().Clipboard(), u"1,5");
+}
+
+TEST_P(Contract, ChordsThatAreNoEditCommandLeaveAnEditAlone) {
+    const int real = Row("Z1_E_Real");
+    Driver().Type(real, u"12");
+    Log().seen.clear();
+    for (const char* chord : {"Ctrl+K", "Ctrl+U", "Ctrl+Shift+Z", "Ctrl+Y", "Alt+P", "Ctrl+Tab", "F5", "Ctrl+1"}) {
+        SCOPED_TRACE(chord);
+        Driver().Press(real, Chord(chord));
+        EXPECT_EQ(C("Z1_E_Real").GetText(), u"12");
+    }
+    EXPECT_TRUE(Log().seen.empty());
+    // Esc and Enter reach the key handler and type nothing.
+    Driver().Press(real, Chord("Esc"));
+    Driver().Press(real, Chord("Enter"));
+    ASSERT_EQ(Log().seen.size(), 2U);
+    EXPECT_EQ(Log().seen[0].key, 27);
+    EXPECT_EQ(Log().seen[1].key, 13);
+    EXPECT_EQ(C("Z1_E_Real").GetText(), u"12");
 }
 
 INSTANTIATE_TEST_SUITE_P(Toolkits, Contract, testing::ValuesIn(toolkits::Sessions()),

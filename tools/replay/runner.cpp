@@ -4,6 +4,8 @@
 #include <ostream>
 
 #include "diagram/phasor_geometry.h"
+#include "ui/key_chord.h"
+#include "ui/tab_order.h"
 #include "ui/text.h"
 
 namespace quorvel::replay {
@@ -103,6 +105,22 @@ bool Runner::Execute(const std::vector<Word>& words) {
         const int row = Row(words[1]);
         if (ui::Layout()[static_cast<std::size_t>(row)].kind == ui::ControlKind::Form) throw ScriptError("cannot click a window");
         userAction(row, [&] { drive.Click(row); });
+    } else if (cmd == "press") {
+        Expect(words, 3, "press NAME CHORD");
+        const int row = Row(words[1]);
+        const std::optional<ui::KeyChord> chord = words[2].quoted ? std::nullopt : ui::ParseChord(words[2].raw);
+        if (!chord) throw ScriptError("unknown key chord: " + words[2].raw);
+        const ui::ControlSpec& s = ui::Layout()[static_cast<std::size_t>(row)];
+        if (!ui::TakesFocus(s)) throw ScriptError("takes no keyboard focus: " + words[1].raw);
+        // What an arrow does to an edit's cursor or between buttons differs from desktop
+        // to desktop; a script uses arrows on radio buttons alone.
+        const bool arrow = chord->key == ui::KeyName::Up || chord->key == ui::KeyName::Down || chord->key == ui::KeyName::Left || chord->key == ui::KeyName::Right;
+        if (arrow && (s.kind != ui::ControlKind::RadioButton || !ui::ArrowOf(*chord))) throw ScriptError("plain arrow keys are for radio buttons: " + words[2].raw);
+        userAction(row, [&] { drive.Press(row, *chord); });
+    } else if (cmd == "clipboard") {
+        Expect(words, 2, "clipboard TEXT");
+        if (!words[1].quoted) throw ScriptError("TEXT must be quoted");
+        drive.SetClipboard(words[1].text);
     } else if (cmd == "hover") {
         Expect(words, 2, "hover NAME");
         const int row = Row(words[1]);
@@ -166,6 +184,11 @@ void Runner::Print(const std::string& what) {
     }
     if (what == "diagram") {
         PrintDiagram();
+        return;
+    }
+    if (what == "clipboard") {
+        const std::optional<std::u16string> text = session_.Driver().Clipboard();
+        out_ << "clipboard = " << (text ? Quote(*text) : std::string("none")) << '\n';
         return;
     }
     if (what == "canvas") {

@@ -94,6 +94,18 @@ void HeadlessControl::UserReplace(std::u16string text, std::size_t cursor) {
     ChangeTo(std::move(text));
 }
 
+std::u16string HeadlessControl::SelectedText() const {
+    const std::size_t lo = std::min(anchor_, cursor_);
+    return text_.substr(lo, std::max(anchor_, cursor_) - lo);
+}
+
+void HeadlessControl::ReplaceSelection(std::u16string_view text) {
+    const std::size_t lo = std::min(anchor_, cursor_);
+    std::u16string next = text_;
+    next.replace(lo, std::max(anchor_, cursor_) - lo, text);
+    UserReplace(std::move(next), lo + text.size());
+}
+
 void HeadlessControl::TypeKey(std::u16string_view key) {
     // The key handler sees every code unit of the key, then the edit takes what it types.
     for (const char16_t unit : key) kit_->Raise(row_, EventKind::KeyPress, unit);
@@ -214,12 +226,66 @@ void HeadlessToolkit::TypeKeys(int row, std::u16string_view text) {
         if (key.front() == kTab) {
             // Tab is the window's key, not the edit's: the focus moves on, the edit
             // loses its selection, and the keys that follow land at its cursor.
-            At(row).Deselect();
-            focused_ = -1;
+            TabFrom(row, true);
             continue;
         }
         At(row).TypeKey(key);
     }
+}
+
+void HeadlessToolkit::TabFrom(int row, bool forward) {
+    const int next = NextTabStop(row, forward, [this](int r) { return IsTabStop(*this, r); });
+    if (next < 0 || next == row) return;
+    if (IsEdit(At(row).Spec())) At(row).Deselect();
+    Focus(next);
+    if (IsEdit(At(next).Spec())) At(next).SelectAll();
+}
+
+void HeadlessToolkit::EditCommand(int row, ui::EditCommand command) {
+    HeadlessControl& c = At(row);
+    const bool readOnly = c.Spec().Has(kReadOnly);
+    switch (command) {
+        case EditCommand::Undo: c.Undo(); break;
+        case EditCommand::SelectAll: c.SelectAll(); break;
+        case EditCommand::Copy:
+            if (!c.SelectedText().empty()) clipboard_ = c.SelectedText();
+            break;
+        case EditCommand::Cut:
+            if (readOnly || c.SelectedText().empty()) break;
+            clipboard_ = c.SelectedText();
+            c.DeleteSelection();
+            break;
+        case EditCommand::Paste:
+            if (readOnly) break;
+            if (!c.SelectedText().empty() || (clipboard_ && !clipboard_->empty())) c.ReplaceSelection(clipboard_.value_or(u""));
+            break;
+        case EditCommand::None: break;
+    }
+}
+
+void HeadlessToolkit::Press(int row, const KeyChord& chord) {
+    const ControlSpec& s = At(row).Spec();
+    if (focused_ != row) {
+        Focus(row);
+        if (IsEdit(s)) At(row).CursorToEnd();
+    }
+    if (chord.key == KeyName::Tab) {
+        if (!chord.ctrl && !chord.alt) TabFrom(row, !chord.shift);
+        return;
+    }
+    if (s.kind == ControlKind::RadioButton) {
+        const std::optional<Arrow> arrow = ArrowOf(chord);
+        if (!arrow) return;
+        const int target = RadioArrowTarget(row, *arrow, [this](int r) { return Showing(*this, r) && EnabledWithContainers(*this, r); });
+        if (target >= 0) Click(target);  // focus and check move as by a click on it
+        return;
+    }
+    if (!IsEdit(s)) return;
+    if (const ui::EditCommand command = EditCommandOf(chord); command != EditCommand::None) {
+        EditCommand(row, command);
+        return;
+    }
+    if (const char16_t c = TypedBy(chord); c != 0) At(row).TypeKey(std::u16string_view(&c, 1));
 }
 
 void HeadlessToolkit::Type(int row, std::u16string_view text) {

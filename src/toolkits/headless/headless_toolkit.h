@@ -57,6 +57,9 @@ public:
     void Deselect() { anchor_ = cursor_; }
     // The Delete key on the selection (no KeyPress: Delete types no character).
     void DeleteSelection();
+    [[nodiscard]] std::u16string SelectedText() const;
+    // A paste: `text` in place of the selection, as one user edit.
+    void ReplaceSelection(std::u16string_view text);
 
 private:
     void UserReplace(std::u16string text, std::size_t cursor);
@@ -175,6 +178,10 @@ public:
     bool Tick() override;
     void Move(int row, int x, int y) override;
     void CloseWindow(int row) override;
+    void Press(int row, const KeyChord& chord) override;
+    void SetClipboard(std::u16string_view text) override { clipboard_ = std::u16string(text); }
+    [[nodiscard]] std::optional<std::u16string> Clipboard() override { return clipboard_; }
+    [[nodiscard]] int FocusedRow() override { return focused_; }
     void ObserveBoxes(std::function<void(const BoxSeen&)> observer) override {
         messages_.observer = std::move(observer);
     }
@@ -200,6 +207,9 @@ private:
     void Focus(int row);
     // Types `text` into the edit of `row`, key by key.
     void TypeKeys(int row, std::u16string_view text);
+    // Tab or Shift+Tab from the control that has the focus.
+    void TabFrom(int row, bool forward);
+    void EditCommand(int row, ui::EditCommand command);
 
     std::vector<std::unique_ptr<HeadlessControl>> controls_;
     std::vector<std::unique_ptr<HeadlessWindow>> windows_;  // indexed like controls_, null for non-windows
@@ -210,6 +220,8 @@ private:
     HeadlessPlatform platform_;
     ToolkitCore core_;
     int focused_ = -1;
+    // The runner's own clipboard: no other program shares it.
+    std::optional<std::u16string> clipboard_;
 };
 
 }  // namespace quorvel::ui::headless

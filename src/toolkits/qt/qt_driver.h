@@ -30,6 +30,10 @@ public:
     bool Tick() override;
     void Move(int row, int x, int y) override;
     void CloseWindow(int row) override;
+    void Press(int row, const KeyChord& chord) override;
+    void SetClipboard(std::u16string_view text) override;
+    [[nodiscard]] std::optional<std::u16string> Clipboard() override;
+    [[nodiscard]] int FocusedRow() override;
     void ObserveBoxes(std::function<void(const BoxSeen&)> observer) override {
         observer_ = std::move(observer);
     }

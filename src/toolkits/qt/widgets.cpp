@@ -8,6 +8,7 @@
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 
+#include "ui/key_chord.h"
 #include "ui/typed_characters.h"
 
 namespace quorvel::ui::qt {
@@ -26,6 +27,23 @@ EditKey EditKeyOf(const QKeyEvent& event) {
         default: break;
     }
     return event.matches(QKeySequence::SelectAll) ? EditKey::SelectAll : EditKey::Other;
+}
+
+// Whether the edit acts on the key at all: of the chords of a letter or digit with
+// Ctrl or Alt, only those an edit has on every desktop (EditCommandOf).
+bool IsOwnChord(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    if ((mods & (Qt::ControlModifier | Qt::AltModifier)) == 0) return true;
+    const int key = event.key();
+    KeyChord chord{.ctrl = (mods & Qt::ControlModifier) != 0, .shift = (mods & Qt::ShiftModifier) != 0, .alt = (mods & Qt::AltModifier) != 0};
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        chord.character = static_cast<char16_t>(u'A' + (key - Qt::Key_A));
+    } else if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        chord.character = static_cast<char16_t>(u'0' + (key - Qt::Key_0));
+    } else {
+        return true;
+    }
+    return EditCommandOf(chord) != EditCommand::None;
 }
 
 }  // namespace
@@ -51,6 +69,10 @@ void LineEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!IsOwnChord(*event)) {
+        event->ignore();  // e.g. Ctrl+K, which deletes to the line's end on X11 alone
+        return;
+    }
     const QString text = event->text();
     if (mods == Qt::NoModifier && onKey) {
         for (const QChar c : text) {

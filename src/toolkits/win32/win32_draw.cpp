@@ -92,8 +92,7 @@ void PaintWindowless(Win32Toolkit& kit, const Win32Node& n, HDC dc) {
             break;
         case ControlKind::Shape: FillRect(dc, &r, BrushFor(s.color)); break;
         case ControlKind::SpeedButton: PaintSpeedButton(kit, n, dc); break;
-        case ControlKind::PaintBox: break;  // the canvas blits itself below
-        default: break;
+        default: break;  // the paint box's canvas blits itself below
     }
 }
 

@@ -1,9 +1,10 @@
 #include "toolkits/win32/win32_driver.h"
 
+#include <algorithm>
+#include <cwchar>
 
 #include "toolkits/win32/win32_adapters.h"
-#include <algorithm>
-
+#include "ui/key_chord.h"
 #include "ui/typed_characters.h"
 
 namespace quorvel::ui::win32 {
@@ -106,7 +107,7 @@ void Win32Driver::Focus(int row) {
     Settle();
 }
 
-void Win32Driver::Key(int row, unsigned vk, bool ctrl, bool shift) {
+void Win32Driver::Key(int row, unsigned vk, bool ctrl, bool shift, bool alt) {
     HWND w = kit_->Node(row).Hwnd();
     // The keyboard state the chord's keys leave while they are held.
     BYTE state[256];
@@ -115,11 +116,13 @@ void Win32Driver::Key(int row, unsigned vk, bool ctrl, bool shift) {
     std::copy(std::begin(state), std::end(state), std::begin(held));
     if (ctrl) held[VK_CONTROL] = held[VK_LCONTROL] = 0x80;
     if (shift) held[VK_SHIFT] = held[VK_LSHIFT] = 0x80;
+    if (alt) held[VK_MENU] = held[VK_LMENU] = 0x80;
     SetKeyboardState(held);
     const UINT scan = MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
-    PostMessageW(w, WM_KEYDOWN, vk, static_cast<LPARAM>(1U | (scan << 16U)));
+    const LPARAM context = alt ? (1U << 29U) : 0;  // the Alt key is down
+    PostMessageW(w, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, static_cast<LPARAM>(1U | (scan << 16U)) | context);
     Settle();
-    PostMessageW(w, WM_KEYUP, vk, static_cast<LPARAM>(1U | (scan << 16U) | (3U << 30U)));
+    PostMessageW(w, alt ? WM_SYSKEYUP : WM_KEYUP, vk, static_cast<LPARAM>(1U | (scan << 16U) | (3U << 30U)) | context);
     Settle();
     SetKeyboardState(state);
 }
@@ -275,6 +278,78 @@ void Win32Driver::Move(int row, int x, int y) {
     kit_->Window(row).SetLeft(x);
     kit_->Window(row).SetTop(y);
     Settle();
+}
+
+void Win32Driver::Press(int row, const KeyChord& chord) {
+    if (FocusedRow() != row) {
+        Focus(row);
+        if (kit_->Node(row).Spec().kind == ControlKind::Edit) {
+            const WPARAM end = static_cast<WPARAM>(GetWindowTextLengthW(kit_->Node(row).Hwnd()));
+            SendMessageW(kit_->Node(row).Hwnd(), EM_SETSEL, end, static_cast<LPARAM>(end));
+        }
+    }
+    const int at = FocusedRow() >= 0 ? FocusedRow() : row;
+    // A character as the keyboard's translation delivers it: the character a script
+    // means, whatever keyboard layout the system has.
+    if (const char16_t typed = TypedBy(chord); typed != 0) {
+        Char(at, std::u16string_view(&typed, 1));
+        return;
+    }
+    unsigned vk = 0;
+    switch (chord.key) {
+        case KeyName::Character: {
+            static constexpr std::u16string_view kSymbols = u"+-*/";
+            static constexpr unsigned kSymbolKeys[] = {VK_ADD, VK_SUBTRACT, VK_MULTIPLY, VK_DIVIDE};
+            const std::size_t symbol = kSymbols.find(chord.character);
+            vk = symbol != std::u16string_view::npos ? kSymbolKeys[symbol] : chord.character;  // 'A'...'Z', '0'...'9'
+            break;
+        }
+        case KeyName::Enter: vk = VK_RETURN; break;
+        case KeyName::Tab: vk = VK_TAB; break;
+        case KeyName::Escape: vk = VK_ESCAPE; break;
+        case KeyName::Function: vk = VK_F1 + static_cast<unsigned>(chord.function - 1); break;
+        case KeyName::Up: vk = VK_UP; break;
+        case KeyName::Down: vk = VK_DOWN; break;
+        case KeyName::Left: vk = VK_LEFT; break;
+        case KeyName::Right: vk = VK_RIGHT; break;
+    }
+    Key(at, vk, chord.ctrl, chord.shift, chord.alt);
+}
+
+void Win32Driver::SetClipboard(std::u16string_view text) {
+    HWND owner = kit_->Node(kit_->Core().MainRow()).Hwnd();
+    if (OpenClipboard(owner) == FALSE) return;
+    EmptyClipboard();
+    if (HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)); data != nullptr) {
+        if (auto* p = static_cast<wchar_t*>(GlobalLock(data)); p != nullptr) {
+            std::copy(text.begin(), text.end(), p);
+            p[text.size()] = 0;
+            GlobalUnlock(data);
+            if (SetClipboardData(CF_UNICODETEXT, data) == nullptr) GlobalFree(data);
+        } else {
+            GlobalFree(data);
+        }
+    }
+    CloseClipboard();
+    Settle();
+}
+
+std::optional<std::u16string> Win32Driver::Clipboard() {
+    std::optional<std::u16string> text;
+    if (OpenClipboard(kit_->Node(kit_->Core().MainRow()).Hwnd()) == FALSE) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data)); p != nullptr) {
+            text = U(p, std::wcslen(p));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+int Win32Driver::FocusedRow() {
+    HWND focus = GetFocus();
+    return focus != nullptr ? RowOfWindow(focus) : -1;
 }
 
 void Win32Driver::CloseWindow(int row) {

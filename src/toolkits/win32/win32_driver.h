@@ -32,6 +32,10 @@ public:
     bool Tick() override;
     void Move(int row, int x, int y) override;
     void CloseWindow(int row) override;
+    void Press(int row, const KeyChord& chord) override;
+    void SetClipboard(std::u16string_view text) override;
+    [[nodiscard]] std::optional<std::u16string> Clipboard() override;
+    [[nodiscard]] int FocusedRow() override;
     void ObserveBoxes(std::function<void(const BoxSeen&)> observer) override { observer_ = std::move(observer); }
 
     // Runs every message queued for the program's windows, as its loop would.
@@ -44,8 +48,9 @@ private:
     void Focus(int row);
     // Moves the pointer off the program's windows.
     void Park();
-    // A key press and release with the given modifiers held, to the control's window.
-    void Key(int row, unsigned virtualKey, bool ctrl = false, bool shift = false);
+    // A key press and release with the given modifiers held, to the control's window
+    // (as system keys while Alt is held).
+    void Key(int row, unsigned virtualKey, bool ctrl = false, bool shift = false, bool alt = false);
     // One typed key: the code unit, or both halves of a pair.
     void Char(int row, std::u16string_view units);
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "toolkits/win32/win32_adapters.h"
+#include "ui/key_chord.h"
 #include "ui/typed_characters.h"
 
 // What the program's edits add to the system's EDIT: the key handler sees each typed
@@ -131,17 +132,21 @@ LRESULT EditMessage(Win32Node& node, Win32Toolkit& kit, HWND hwnd, UINT msg, WPA
             return TypedCharacter(node, kit, hwnd, wp, lp);
         case WM_KEYDOWN: {
             if (ControlChord()) {
-                switch (wp) {
-                    case 'Z': kit.Core().Guard([&] { node.Undo(); }); return 0;
-                    case 'Y': return 0;  // one step back is all an edit offers
-                    case 'A':
+                // The edit's own chords alone, as on every desktop; the system's edit
+                // would take others (Ctrl+Shift+Z as an undo).
+                const KeyChord chord{.ctrl = true, .shift = GetKeyState(VK_SHIFT) < 0, .character = static_cast<char16_t>(wp)};
+                switch ((wp >= 'A' && wp <= 'Z') || (wp >= '0' && wp <= '9') ? EditCommandOf(chord) : EditCommand::None) {
+                    case EditCommand::Undo: kit.Core().Guard([&] { node.Undo(); }); return 0;
+                    case EditCommand::SelectAll:
                         SendMessageW(hwnd, EM_SETSEL, 0, -1);
                         node.EndRun();
                         return 0;
-                    case 'X': SendMessageW(hwnd, WM_CUT, 0, 0); return 0;
-                    case 'C': SendMessageW(hwnd, WM_COPY, 0, 0); return 0;
-                    case 'V': SendMessageW(hwnd, WM_PASTE, 0, 0); return 0;
-                    default: break;
+                    case EditCommand::Cut: SendMessageW(hwnd, WM_CUT, 0, 0); return 0;
+                    case EditCommand::Copy: SendMessageW(hwnd, WM_COPY, 0, 0); return 0;
+                    case EditCommand::Paste: SendMessageW(hwnd, WM_PASTE, 0, 0); return 0;
+                    case EditCommand::None:
+                        if ((wp >= 'A' && wp <= 'Z') || (wp >= '0' && wp <= '9')) return 0;
+                        break;
                 }
             }
             const std::u16string before = node.GetText();
@@ -165,9 +170,9 @@ LRESULT EditMessage(Win32Node& node, Win32Toolkit& kit, HWND hwnd, UINT msg, WPA
                 }
             }
             CloseClipboard();
-            // A single-line edit keeps a pasted text's first line, as the desktop's edit
-            // does.
-            text = text.substr(0, text.find_first_of(L"\r\n"));
+            // The whole text, line breaks too, as on every other desktop: the system's
+            // edit would keep the first line alone, and the same paste would give
+            // another number here than there.
             const bool before = node.userEditing;
             node.userEditing = true;
             SendMessageW(hwnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));

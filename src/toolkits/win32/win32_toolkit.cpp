@@ -299,7 +299,7 @@ void Win32Toolkit::Build() {
                 tool.uId = reinterpret_cast<UINT_PTR>(n.Hwnd());
             } else {
                 tool.hwnd = n.Host();
-                tool.uId = static_cast<UINT_PTR>(kIdBase + static_cast<int>(i));
+                tool.uId = static_cast<UINT_PTR>(kIdBase) + i;
                 tool.rect = n.DeviceRect();
             }
             SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -339,32 +339,33 @@ bool Win32Toolkit::NavigateByKeyboard(const void* message) {
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const ControlSpec& s = Layout()[static_cast<std::size_t>(at)];
-    if (msg.wParam == VK_TAB && !ctrl) {
-        const std::vector<int> chain = TabChain(WindowOf(s));
-        auto it = std::find(chain.begin(), chain.end(), at);
-        if (it == chain.end()) return false;
-        const auto n = static_cast<std::ptrdiff_t>(chain.size());
-        std::ptrdiff_t i = it - chain.begin();
-        for (std::ptrdiff_t step = 0; step < n; ++step) {
-            i = (i + (shift ? n - 1 : 1)) % n;
-            const int row = chain[static_cast<std::size_t>(i)];
-            const ControlSpec& c = Layout()[static_cast<std::size_t>(row)];
-            // Of a radio pair only the checked button is a stop.
-            if (c.kind == ControlKind::RadioButton && !Node(row).GetChecked()) continue;
-            if (!Showing(*this, row) || !EnabledWithContainers(*this, row)) continue;
-            SendMessageW(GetAncestor(Node(row).Hwnd(), GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-            if (c.kind == ControlKind::Edit) SendMessageW(Node(row).Hwnd(), EM_SETSEL, 0, -1);
-            SetFocus(Node(row).Hwnd());
-            break;
-        }
+    if (msg.wParam == VK_TAB && !ctrl && GetKeyState(VK_MENU) >= 0) {
+        const int next = NextTabStop(at, !shift, [this](int row) { return IsTabStop(*this, row); });
+        if (next < 0) return false;
+        if (next == at) return true;
+        SendMessageW(GetAncestor(Node(next).Hwnd(), GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        if (Layout()[static_cast<std::size_t>(next)].kind == ControlKind::Edit) SendMessageW(Node(next).Hwnd(), EM_SETSEL, 0, -1);
+        SetFocus(Node(next).Hwnd());
         return true;
     }
-    if (s.kind == ControlKind::RadioButton && (msg.wParam == VK_UP || msg.wParam == VK_DOWN || msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT)) {
-        for (const int other : RadioGroup(at)) {
-            if (other == at || !Showing(*this, other) || !EnabledWithContainers(*this, other)) continue;
-            SetFocus(Node(other).Hwnd());
-            Core().Guard([&] { OnButtonClicked(*this, Node(other)); });
-            break;
+    if (s.kind == ControlKind::RadioButton) {
+        std::optional<Arrow> arrow;
+        if (!ctrl && !shift && GetKeyState(VK_MENU) >= 0) {
+            switch (msg.wParam) {
+                case VK_UP: arrow = Arrow::Up; break;
+                case VK_DOWN: arrow = Arrow::Down; break;
+                case VK_LEFT: arrow = Arrow::Left; break;
+                case VK_RIGHT: arrow = Arrow::Right; break;
+                default: break;
+            }
+        }
+        if (!arrow) return false;
+        // The button that lies the arrow's way, not the dialog's round trip through the
+        // group: the same button on every desktop.
+        const int target = RadioArrowTarget(at, *arrow, [this](int row) { return Showing(*this, row) && EnabledWithContainers(*this, row); });
+        if (target >= 0) {
+            SetFocus(Node(target).Hwnd());
+            Core().Guard([&] { OnButtonClicked(*this, Node(target)); });
         }
         return true;
     }
