@@ -14,7 +14,8 @@ if(NOT out STREQUAL "Z1 = (0, 0)\n")
   message(FATAL_ERROR "ran past the bad line: ${out}")
 endif()
 foreach(bad "type Z1_E_Real 4,7k" "type Z1_E_Real \"open" "print Z1_E_Real.colour" "backspace Z1_E_Real x"
-            "click Z1_E_Real extra" "type B_Fertig \"1\"" "call Zahleneingabe 5" "format fixed 1,5" "jump Z1")
+            "click Z1_E_Real extra" "type B_Fertig \"1\"" "call Zahleneingabe 5" "format fixed 1,5" "jump Z1"
+            "call Normwerte \"E7\" 1" "call Normwerte E24 1" "call Normwerte \"E24\" 1,5" "call Normwerte \"E24\"")
   file(WRITE ${script} "${bad}\n")
   execute_process(COMMAND ${EMULATOR} ${RUNNER} --toolkit ${TOOLKIT} ${script} ERROR_VARIABLE err RESULT_VARIABLE status OUTPUT_QUIET)
   if(NOT status EQUAL 2 OR NOT err MATCHES "^1: ")
