@@ -1,15 +1,45 @@
+#include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "numbers/calc_error.h"
 #include "numbers/notation.h"
+#include "numbers/standard_values.h"
 #include "runner.h"
 #include "ui/text.h"
 
 // The `call` and `format` commands answer from the very routines the calculator uses.
 
 namespace quorvel::replay {
+namespace {
+
+// `call Normwerte SERIES NUMBER`: the one routine of two arguments, answered with
+// both neighbours.
+std::string NormwerteLine(const std::vector<Word>& words) {
+    if (words.size() != 4 || !words[2].quoted || words[3].quoted) {
+        throw ScriptError("usage: call Normwerte \"SERIES\" NUMBER");
+    }
+    const std::optional<ESeries> series = ParseSeries(words[2].text);
+    if (!series) throw ScriptError("unknown series: " + ui::Quote(words[2].text));
+    const double number = ParseNumber(words[3].raw);
+    std::string answer;
+    try {
+        const StandardNeighbours found = Normwerte(*series, number);
+        answer = " = " + FormatNumber(found.low) + ' ' + FormatNumber(found.high);
+    } catch (const CalcError& e) {
+        answer = " fails " + ui::Quote(e.Message());
+    }
+    return "call Normwerte " + ui::Quote(words[2].text) + ' ' + words[3].raw + answer;
+}
+
+}  // namespace
 
 void Runner::Call(const std::vector<Word>& words) {
+    if (words.size() >= 2 && words[1].raw == "Normwerte") {
+        out_ << NormwerteLine(words) << '\n';
+        return;
+    }
     if (words.size() != 3) throw ScriptError("usage: call FUNCTION ARG");
     const std::string& fn = words[1].raw;
     const Word& arg = words[2];
