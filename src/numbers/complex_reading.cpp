@@ -395,8 +395,9 @@ Term Reader::ParseTerm() {
         const std::size_t unit = pos_;
         ++pos_;
         const std::size_t afterUnit = pos_;
-        SkipBlanks();
+        // "j-4": the sign of the part written after the j instead of before it.
         if (IsSign(Peek())) Refuse(SignAfterUnit(Span(unit, end_)));
+        SkipBlanks();
         RefuseNonFiniteWord();
         term.imaginary = true;
         if (StartsMantissa(Peek())) {

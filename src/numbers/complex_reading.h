@@ -13,11 +13,13 @@
 // (space, tab, no-break spaces) and line ends at either end:
 //
 //   rectangular   a | a ± jb | a ± bj | jb | bj   (i in place of j, both small
-//                 letters; "j" alone is 1; blanks between all pieces allowed)
+//                 letters; "j" alone is 1; blanks allowed between the pieces, but
+//                 not inside a number and not between a j and a sign after it)
 //   polar         r ∠ φ° | r ∠ φ rad               (blanks optional, "rad" any case)
 //   number        sign? mantissa (exponent | prefix)?
 //   mantissa      digits with the decimal comma; a point only as below
-//   exponent      e or E, an optional sign, digits: "1e3", "1,5E-3"
+//   exponent      e or E, an optional sign, digits: "1e3", "1,5E-3"; an e, or an E
+//                 with a sign, that has no digits ("5e", "5E+") is refused
 //   prefix        one letter of kVorsatz after the digits, a blank between allowed:
 //                 "4,7k", "2,2 µ", "100M"; an E is exa unless a digit or sign follows
 //   sign          "+", "-" or the minus sign U+2212
@@ -26,8 +28,8 @@
 // only where no other reading exists: as thousands separators before the comma or
 // between groups of three ("1.000,5", "1.000.000"), and as the decimal point where it
 // cannot be a thousands separator ("1.5", "0.125", "1234.567", "3.14159"). A single
-// point after one to three digits and before exactly three ("1.000", "12.345") could
-// be either and is refused.
+// point after one to three digits not led by 0 and before exactly three digits
+// ("1.000", "12.345", "1.500e3") could be either and is refused.
 //
 // The angle needs its unit: "5∠30" is refused, because degrees and radians are both
 // common and a wrong guess would be silent. Degrees are converted as the polar entry

@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{u"5 Hz", NOT_UNDERSTOOD(u"Hz")}, RefusedRow{u"5 pF", NOT_UNDERSTOOD(u"pF")},
         RefusedRow{u"2mk", NOT_UNDERSTOOD(u"mk")}, RefusedRow{u"(3+4j)", NOT_UNDERSTOOD(u"(3+4j)")},
         RefusedRow{u"information", NOT_UNDERSTOOD(u"information")}, RefusedRow{u"3 + 4J", NOT_UNDERSTOOD(u"J")},
-        RefusedRow{u"j4 + 3", NOT_UNDERSTOOD(u"+ 3")}, RefusedRow{u"j4j", NOT_UNDERSTOOD(u"j")},
+        RefusedRow{u"j4 + 3", NOT_UNDERSTOOD(u"+ 3")}, RefusedRow{u"j + 3", NOT_UNDERSTOOD(u"+ 3")}, RefusedRow{u"j4j", NOT_UNDERSTOOD(u"j")},
         RefusedRow{u"3 4", NOT_UNDERSTOOD(u"4")}, RefusedRow{u"1 000", NOT_UNDERSTOOD(u"000")},
         RefusedRow{u",", NOT_UNDERSTOOD(u",")}, RefusedRow{u"3 + .", NOT_UNDERSTOOD(u".")},
         RefusedRow{u"3\u0007", NOT_UNDERSTOOD(u"\uFFFD")},
