@@ -8,7 +8,9 @@
 // Checked: only CalcError leaves the readers; what the strict reader accepts equals
 // the correctly rounded value of the standard library's reader; every written text
 // reads back to the double nearest to it, and the general form is written again
-// the same from what it reads back as.
+// the same from what it reads back as. The complex reader of pasted text refuses with
+// a message or gives finite parts, and the clipboard's rectangular text and part
+// texts read back as exactly the doubles they were written from.
 
 #include <charconv>
 #include <cmath>
@@ -21,6 +23,8 @@
 #include <system_error>
 
 #include "numbers/calc_error.h"
+#include "numbers/complex_reading.h"
+#include "numbers/complex_text.h"
 #include "numbers/notation.h"
 
 namespace {
@@ -95,7 +99,31 @@ double ReadsBackAs(const std::u16string& text, double x) {
     return back;
 }
 
+// The clipboard's texts of finite parts come back bit for bit: the whole value through
+// the paste, each part through the entry fields' reader.
+void CheckClipboardText(double re, double im) {
+    const quorvel::ComplexReading r = quorvel::ReadComplex(quorvel::RectangularText(re, im));
+    if (!r.Ok()) Fail("a copied value is refused by the paste", re);
+    double back[2] = {r.Real(), r.Imaginary()};
+    const double parts[2] = {re, im};
+    if (std::memcmp(back, parts, sizeof parts) != 0) Fail("a copied value pastes as another", re);
+    back[0] = quorvel::Zahleneingabe(r.RealText());
+    back[1] = quorvel::Zahleneingabe(r.ImaginaryText());
+    if (std::memcmp(back, parts, sizeof parts) != 0) Fail("a part text types as another number", re);
+}
+
+void CheckComplexReading(const std::u16string& text) {
+    const quorvel::ComplexReading r = quorvel::ReadComplex(text);
+    if (!r.Ok()) {
+        if (r.Message().empty()) Fail("a refusal without a message", 0);
+        return;
+    }
+    if (!std::isfinite(r.Real()) || !std::isfinite(r.Imaginary())) Fail("a pasted part is not finite", r.Real());
+    CheckClipboardText(r.Real(), r.Imaginary());
+}
+
 void CheckWriting(double x) {
+    if (std::isfinite(x)) CheckClipboardText(x, -x);
     if (!std::isfinite(x)) {
         const std::u16string text = quorvel::FormatGeneral(x);
         const long double back = quorvel::StrToFloat(text);
@@ -139,7 +167,9 @@ void CheckReading(const std::u16string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    CheckReading(FromUtf8(data, size));
+    const std::u16string text = FromUtf8(data, size);
+    CheckReading(text);
+    CheckComplexReading(text);
     if (size >= sizeof(double)) {
         double x = 0;
         std::memcpy(&x, data, sizeof x);
