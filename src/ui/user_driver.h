@@ -67,6 +67,7 @@ public:
     // cursor at the end, as after a click beyond its text; one that has the focus
     // keeps its cursor and selection), then the chord as a keyboard sends it to the
     // focused control:
+    // - A shortcut of the window (RunShortcut) clicks its control and nothing else.
     // - Tab and Shift+Tab move the focus to NextTabStop (a stop shows, is enabled, and
     //   is no unchecked radio button); an edit reached so has its whole text selected,
     //   the edit left loses its selection. No key handler sees them.

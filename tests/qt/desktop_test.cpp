@@ -110,8 +110,12 @@ TEST_F(QtDesktop, TreeHoldsEveryControlThatTakesInputWithItsNameAndHint) {
         const auto it = reached.find(W(row.name));
         ASSERT_NE(it, reached.end()) << "not in the accessibility tree as a control";
         EXPECT_EQ(it->second->text(QAccessible::Name), Q(ui::AccessibleNameOf(row.name)));
-        EXPECT_EQ(it->second->text(QAccessible::Description), Q(row.hint));
+        EXPECT_EQ(it->second->text(QAccessible::Description), Q(ui::AccessibleDescriptionOf(row)));
     }
+    // A button with a shortcut names it after its hint; one without has the hint alone.
+    EXPECT_TRUE(reached.at(W("SB_Addition"))->text(QAccessible::Description).endsWith(QStringLiteral(" \u2013 Tastenk\u00fcrzel: Strg++")));
+    EXPECT_EQ(reached.at(W("B_CLR_Z1"))->text(QAccessible::Description), QStringLiteral("Eingaben von Z1 l\u00f6schen \u2013 Tastenk\u00fcrzel: Alt+1"));
+    EXPECT_EQ(reached.at(W("B_Fertig"))->text(QAccessible::Description), Q(ui::Layout()[static_cast<std::size_t>(ui::IndexOf("B_Fertig"))].hint));
 }
 
 struct EditCase {

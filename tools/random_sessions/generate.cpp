@@ -85,7 +85,7 @@ private:
     // chords that must leave an edit alone, Tab, and the arrows of a radio pair.
     std::string Press() {
         static constexpr std::array<const char*, 18> kChords{"Tab", "Shift+Tab", "Tab", "Ctrl+A", "Ctrl+C", "Ctrl+X", "Ctrl+V", "Ctrl+V",
-                                                             "Ctrl+Z", "Enter", "Esc", "F5", "Ctrl+K", "Alt+P", "a", "Shift+k", "7", "Minus"};
+                                                             "Ctrl+Z", "Enter", "Esc", "Alt+1", "Ctrl+J", "Ctrl+P", "a", "Shift+k", "7", "Minus"};
         if (Below(5) == 0) return "press " + Pick(radios_) + (Below(2) == 0 ? " Up" : " Down");
         return "press " + Pick(focusable_) + ' ' + kChords[static_cast<std::size_t>(Below(kChords.size()))];
     }

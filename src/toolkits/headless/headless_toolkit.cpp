@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/shortcuts.h"
 #include "ui/tab_order.h"
 #include "ui/text.h"
 #include "ui/typed_characters.h"
@@ -269,6 +270,7 @@ void HeadlessToolkit::Press(int row, const KeyChord& chord) {
         Focus(row);
         if (IsEdit(s)) At(row).CursorToEnd();
     }
+    if (RunShortcut(*this, core_, row, chord)) return;
     if (chord.key == KeyName::Tab) {
         if (!chord.ctrl && !chord.alt) TabFrom(row, !chord.shift);
         return;

@@ -94,7 +94,7 @@ QList<QSize> ProgramIconSizes() {
 void ApplyAccessibleText(QWidget& widget, const ControlSpec& row) {
     const std::u16string_view name = AccessibleNameOf(row.name);
     if (!name.empty()) widget.setAccessibleName(Q(name));
-    if (!row.hint.empty()) widget.setAccessibleDescription(Q(row.hint));
+    if (const std::u16string description = AccessibleDescriptionOf(row); !description.empty()) widget.setAccessibleDescription(Q(description));
 }
 
 }  // namespace quorvel::ui::qt

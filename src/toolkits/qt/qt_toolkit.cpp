@@ -16,6 +16,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStyleOption>
 #include <QToolTip>
 #include <QTranslator>
@@ -25,8 +26,10 @@
 
 #include "toolkits/qt/qt_adapters.h"
 #include "toolkits/qt/qt_desktop.h"
+#include "toolkits/qt/qt_keys.h"
 #include "toolkits/qt/qt_text.h"
 #include "ui/glyph_strokes.h"
+#include "ui/shortcuts.h"
 #include "ui/tab_order.h"
 
 namespace quorvel::ui::qt {
@@ -363,6 +366,19 @@ void QtToolkit::Build() {
     messages_ = std::make_unique<QtMessages>(*this);
     platform_ = std::make_unique<QtPlatform>();
     ApplyTabOrder();
+    AddShortcuts();
+}
+
+void QtToolkit::AddShortcuts() {
+    for (const Shortcut& s : Shortcuts()) {
+        const std::optional<KeyChord> chord = ParseChord(s.chord);
+        const int windowRow = IndexOf(WindowOf(Layout()[static_cast<std::size_t>(IndexOf(s.control))]));
+        auto* shortcut = new QShortcut(QKeySequence(QKeyCombination(QtModifiersOf(*chord), QtKeyOf(*chord))), Widget(windowRow));
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, shortcut, [this, windowRow, c = *chord] {
+            core_.Guard([&] { RunShortcut(*this, core_, windowRow, c); });
+        });
+    }
 }
 
 void QtToolkit::ApplyTabOrder() {

@@ -71,6 +71,8 @@ public:
 private:
     void Build();
     void ApplyTabOrder();
+    // The window shortcuts of the layout, each on its window.
+    void AddShortcuts();
     void SchedulePaint();
 
     QtOptions options_;

@@ -8,6 +8,7 @@
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 
+#include "toolkits/qt/qt_keys.h"
 #include "ui/key_chord.h"
 #include "ui/typed_characters.h"
 
@@ -29,21 +30,12 @@ EditKey EditKeyOf(const QKeyEvent& event) {
     return event.matches(QKeySequence::SelectAll) ? EditKey::SelectAll : EditKey::Other;
 }
 
-// Whether the edit acts on the key at all: of the chords of a letter or digit with
-// Ctrl or Alt, only those an edit has on every desktop (EditCommandOf).
+// Whether the edit acts on the key at all: of the chords of a letter, a digit or a
+// sign with Ctrl or Alt, only those an edit has on every desktop (EditCommandOf).
 bool IsOwnChord(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers mods = event.modifiers();
-    if ((mods & (Qt::ControlModifier | Qt::AltModifier)) == 0) return true;
-    const int key = event.key();
-    KeyChord chord{.ctrl = (mods & Qt::ControlModifier) != 0, .shift = (mods & Qt::ShiftModifier) != 0, .alt = (mods & Qt::AltModifier) != 0};
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        chord.character = static_cast<char16_t>(u'A' + (key - Qt::Key_A));
-    } else if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        chord.character = static_cast<char16_t>(u'0' + (key - Qt::Key_0));
-    } else {
-        return true;
-    }
-    return EditCommandOf(chord) != EditCommand::None;
+    const std::optional<KeyChord> chord = ChordOf(event);
+    if (!chord || (!chord->ctrl && !chord->alt)) return true;
+    return EditCommandOf(*chord) != EditCommand::None;
 }
 
 }  // namespace
@@ -56,6 +48,16 @@ QColor ToQColor(Color color) {
 LineEdit::LineEdit(QWidget* parent) : QLineEdit(parent) {
     // A pasted text of any size must arrive whole; the reader copes with it.
     setMaxLength(1 << 30);
+}
+
+bool LineEdit::event(QEvent* event) {
+    // Qt's edit claims some chords ahead of the window's shortcuts (Ctrl+K on X11); it
+    // claims none but its own, so a shortcut works from every field alike.
+    if (event->type() == QEvent::ShortcutOverride && !IsOwnChord(*static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return false;
+    }
+    return QLineEdit::event(event);
 }
 
 void LineEdit::keyPressEvent(QKeyEvent* event) {

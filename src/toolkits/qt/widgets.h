@@ -32,6 +32,7 @@ public:
     [[nodiscard]] bool UserEditing() const { return userEditing_; }
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "ui/shortcuts.h"
 #include "ui/tab_order.h"
 #include "ui/text.h"
 
@@ -46,6 +47,30 @@ void PointerAt(Win32Toolkit& kit, int row) {
     if (row < 0) return;
     kit.Node(row).SetHovered(true);
     kit.Core().Raise(row, EventKind::MouseEnter);
+}
+
+// The chord of a key with the modifiers held, for the window's shortcuts: letters and
+// digits by their key, the four signs by the number pad's keys or by the character
+// the main keyboard's key gives in the system's layout.
+std::optional<KeyChord> ChordOfKey(unsigned vk, bool ctrl, bool shift, bool alt) {
+    KeyChord chord{.ctrl = ctrl, .shift = shift, .alt = alt};
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) {
+        chord.character = static_cast<char16_t>(vk);
+        return chord;
+    }
+    switch (vk) {
+        case VK_ADD: chord.character = u'+'; return chord;
+        case VK_SUBTRACT: chord.character = u'-'; return chord;
+        case VK_MULTIPLY: chord.character = u'*'; return chord;
+        case VK_DIVIDE: chord.character = u'/'; return chord;
+        default: break;
+    }
+    const auto c = static_cast<char16_t>(MapVirtualKeyW(vk, MAPVK_VK_TO_CHAR) & 0xFFFFU);
+    if (c == u'+' || c == u'-' || c == u'*' || c == u'/') {
+        chord.character = c;
+        return chord;
+    }
+    return std::nullopt;
 }
 
 void OnButtonClicked(Win32Toolkit& kit, Win32Node& node) {
@@ -333,11 +358,17 @@ void Win32Toolkit::MarkClosed() {
 
 bool Win32Toolkit::NavigateByKeyboard(const void* message) {
     const MSG& msg = *static_cast<const MSG*>(message);
-    if (msg.message != WM_KEYDOWN) return false;
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
     const int at = RowOfWindow(msg.hwnd);
     if (at < 0) return false;
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     const bool shift = GetKeyState(VK_SHIFT) < 0;
+    if (const std::optional<KeyChord> chord = ChordOfKey(static_cast<unsigned>(msg.wParam), ctrl, shift, GetKeyState(VK_MENU) < 0)) {
+        bool taken = false;
+        Core().Guard([&] { taken = RunShortcut(*this, Core(), at, *chord); });
+        if (taken) return true;
+    }
+    if (msg.message != WM_KEYDOWN) return false;
     const ControlSpec& s = Layout()[static_cast<std::size_t>(at)];
     if (msg.wParam == VK_TAB && !ctrl && GetKeyState(VK_MENU) >= 0) {
         const int next = NextTabStop(at, !shift, [this](int row) { return IsTabStop(*this, row); });
