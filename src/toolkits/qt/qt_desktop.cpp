@@ -1,13 +1,9 @@
 #include "toolkits/qt/qt_desktop.h"
 
-#include <QFile>
 #include <QGuiApplication>
-#include <QIconEngine>
-#include <QPainter>
+#include <QImageReader>
 #include <QPixmap>
-#include <QSvgRenderer>
 #include <QWidget>
-#include <algorithm>
 
 #include "ui/accessible_names.h"
 
@@ -27,48 +23,6 @@ namespace {
 
 QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
 
-QByteArray IconSource() {
-    RegisterIconResource();
-    QFile file(QStringLiteral(":/quorvel/icon.svg"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Renders the SVG for each request, so the icon is drawn for the exact pixel size a
-// screen at 1x, 1.5x or 2x needs instead of being scaled from a fixed bitmap. QIcon
-// asks for the size in device pixels, so no scaled variant is needed.
-class SvgIconEngine final : public QIconEngine {
-public:
-    explicit SvgIconEngine(const QByteArray& source) : source_(source), renderer_(source) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-        const int side = std::min(rect.width(), rect.height());
-        const QRect square(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side, side);
-        renderer_.render(painter, square);
-    }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap pm(size);
-        pm.fill(Qt::transparent);
-        if (size.isEmpty()) return pm;
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        paint(&p, QRect(QPoint(0, 0), size), mode, state);
-        return pm;
-    }
-
-    [[nodiscard]] QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-        return ProgramIconSizes();
-    }
-
-    [[nodiscard]] bool isNull() override { return !renderer_.isValid(); }
-    [[nodiscard]] QString key() const override { return QStringLiteral("quorvel-svg"); }
-    [[nodiscard]] QIconEngine* clone() const override { return new SvgIconEngine(source_); }
-
-private:
-    QByteArray source_;
-    QSvgRenderer renderer_;
-};
-
 }  // namespace
 
 QString ApplicationId() { return QStringLiteral(QUORVEL_APP_ID); }
@@ -83,11 +37,23 @@ void NameProgram() {
     QGuiApplication::setDesktopFileName(ApplicationId());
 }
 
-QIcon ProgramIcon() { return QIcon(new SvgIconEngine(IconSource())); }
+QIcon ProgramIcon() {
+    RegisterIconResource();
+    QIcon icon;
+    for (const QSize& size : ProgramIconSizes()) {
+        // Qt's built-in PNG reader alone: QIcon::addFile's reader would first ask every
+        // image-format plugin whether it reads the file, loading each (the SVG one with
+        // Qt's SVG module).
+        QImageReader reader(QStringLiteral(":/quorvel/icon/%1.png").arg(size.width()), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
 
 QList<QSize> ProgramIconSizes() {
     QList<QSize> sizes;
-    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) sizes.append(QSize(side, side));
+    for (const int side : {QUORVEL_ICON_SIZES}) sizes.append(QSize(side, side));
     return sizes;
 }
 

@@ -23,8 +23,9 @@ namespace quorvel::ui::qt {
 // the window system reads them when a window is created.
 void NameProgram();
 
-// The program's icon: the vector design, drawn at whatever size and screen scale is
-// asked for.
+// The program's icon: the design as the hicolor theme's bitmaps, one for each size
+// below; a size between them is scaled from the next larger one. Each call reads
+// every bitmap, so a caller with several windows makes it once.
 [[nodiscard]] QIcon ProgramIcon();
 
 // The sizes the icon offers to a window system that wants pixmaps: those of the
