@@ -234,7 +234,11 @@ void QtToolkit::Build() {
                 }
                 w = new QWidget(nullptr, flags);
                 w->setWindowTitle(Q(s.text));
-                w->setWindowIcon(icon);
+                if (IsMainWindow(s)) {
+                    SetIconAfterFirstPaint(*w, icon);
+                } else {
+                    w->setWindowIcon(icon);
+                }
                 if (s.Has(kFixedSize)) {
                     w->setFixedSize(s.place.w, s.place.h);
                 } else {
