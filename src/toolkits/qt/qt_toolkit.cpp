@@ -222,6 +222,7 @@ void QtToolkit::Build() {
     const auto rows = Layout();
     controls_.resize(rows.size());
     windows_.resize(rows.size());
+    const QIcon icon = ProgramIcon();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ControlSpec& s = rows[i];
         const int row = static_cast<int>(i);
@@ -236,7 +237,11 @@ void QtToolkit::Build() {
                 }
                 w = new QWidget(nullptr, flags);
                 w->setWindowTitle(Q(s.text));
-                w->setWindowIcon(ProgramIcon());
+                if (IsMainWindow(s)) {
+                    SetIconAfterFirstPaint(*w, icon);
+                } else {
+                    w->setWindowIcon(icon);
+                }
                 if (s.Has(kFixedSize)) {
                     w->setFixedSize(s.place.w, s.place.h);
                 } else {
