@@ -249,16 +249,16 @@ void HeadlessToolkit::EditCommand(int row, ui::EditCommand command) {
         case EditCommand::Undo: c.Undo(); break;
         case EditCommand::SelectAll: c.SelectAll(); break;
         case EditCommand::Copy:
-            if (!c.SelectedText().empty()) clipboard_ = c.SelectedText();
+            if (!c.SelectedText().empty()) platform_.SetClipboardText(c.SelectedText());
             break;
         case EditCommand::Cut:
             if (readOnly || c.SelectedText().empty()) break;
-            clipboard_ = c.SelectedText();
+            platform_.SetClipboardText(c.SelectedText());
             c.DeleteSelection();
             break;
         case EditCommand::Paste:
             if (readOnly) break;
-            if (!c.SelectedText().empty() || (clipboard_ && !clipboard_->empty())) c.ReplaceSelection(clipboard_.value_or(u""));
+            if (const std::u16string clip = platform_.ClipboardText().value_or(u""); !c.SelectedText().empty() || !clip.empty()) c.ReplaceSelection(clip);
             break;
         case EditCommand::None: break;
     }
@@ -271,6 +271,7 @@ void HeadlessToolkit::Press(int row, const KeyChord& chord) {
         if (IsEdit(s)) At(row).CursorToEnd();
     }
     if (RunShortcut(*this, core_, row, chord)) return;
+    if (IsEdit(s) && core_.RunFieldChord(row, chord)) return;
     if (chord.key == KeyName::Tab) {
         if (!chord.ctrl && !chord.alt) TabFrom(row, !chord.shift);
         return;

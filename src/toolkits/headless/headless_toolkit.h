@@ -147,7 +147,11 @@ private:
 class HeadlessPlatform final : public UiPlatform {
 public:
     void SwitchWarningBeepOff() override { ++beepOffCalls; }
+    [[nodiscard]] std::optional<std::u16string> ClipboardText() override { return clipboard; }
+    void SetClipboardText(std::u16string_view text) override { clipboard = std::u16string(text); }
     int beepOffCalls = 0;
+    // The runner's own clipboard: no other program shares it.
+    std::optional<std::u16string> clipboard;
 };
 
 class HeadlessToolkit final : public Toolkit, public UserDriver {
@@ -179,8 +183,8 @@ public:
     void Move(int row, int x, int y) override;
     void CloseWindow(int row) override;
     void Press(int row, const KeyChord& chord) override;
-    void SetClipboard(std::u16string_view text) override { clipboard_ = std::u16string(text); }
-    [[nodiscard]] std::optional<std::u16string> Clipboard() override { return clipboard_; }
+    void SetClipboard(std::u16string_view text) override { platform_.SetClipboardText(text); }
+    [[nodiscard]] std::optional<std::u16string> Clipboard() override { return platform_.ClipboardText(); }
     [[nodiscard]] int FocusedRow() override { return focused_; }
     void ObserveBoxes(std::function<void(const BoxSeen&)> observer) override {
         messages_.observer = std::move(observer);
@@ -220,8 +224,6 @@ private:
     HeadlessPlatform platform_;
     ToolkitCore core_;
     int focused_ = -1;
-    // The runner's own clipboard: no other program shares it.
-    std::optional<std::u16string> clipboard_;
 };
 
 }  // namespace quorvel::ui::headless

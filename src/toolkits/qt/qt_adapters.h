@@ -228,6 +228,8 @@ private:
 class QtPlatform final : public UiPlatform {
 public:
     void SwitchWarningBeepOff() override;
+    [[nodiscard]] std::optional<std::u16string> ClipboardText() override;
+    void SetClipboardText(std::u16string_view text) override;
 };
 
 // Turns widget events the table binds into calculator events: mouse entry of

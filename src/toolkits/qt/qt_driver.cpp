@@ -2,8 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
-#include <QMimeData>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -195,15 +193,11 @@ void QtDriver::Press(int row, const KeyChord& chord) {
 }
 
 void QtDriver::SetClipboard(std::u16string_view text) {
-    QGuiApplication::clipboard()->setText(Q(text));
+    kit_->Platform().SetClipboardText(text);
     Settle();
 }
 
-std::optional<std::u16string> QtDriver::Clipboard() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (data == nullptr || !data->hasText()) return std::nullopt;
-    return U(data->text());
-}
+std::optional<std::u16string> QtDriver::Clipboard() { return kit_->Platform().ClipboardText(); }
 
 int QtDriver::FocusedRow() {
     const QWidget* w = QApplication::focusWidget();

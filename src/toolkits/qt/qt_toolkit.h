@@ -61,6 +61,7 @@ public:
     void Raise(int row, EventKind event, char16_t key = 0) { core_.Raise(row, event, key); }
     // Runs adapter work of a slot through the application's dispatch wrapper.
     void Guard(const std::function<void()>& work) { core_.Guard(work); }
+    [[nodiscard]] const ToolkitCore& Core() const { return core_; }
     void MarkClosed();
     // The event router, on every show or hide of the paint box that Qt does not
     // report spontaneously (its own, or one its window passes on to it): a Paint is

@@ -9,6 +9,7 @@
 #include <QStylePainter>
 
 #include "toolkits/qt/qt_keys.h"
+#include "toolkits/qt/qt_text.h"
 #include "ui/key_chord.h"
 #include "ui/typed_characters.h"
 
@@ -61,6 +62,10 @@ bool LineEdit::event(QEvent* event) {
 }
 
 void LineEdit::keyPressEvent(QKeyEvent* event) {
+    if (const std::optional<KeyChord> chord = ChordOf(*event); chord && onChord && onChord(*chord)) {
+        event->accept();  // the program's command; the edit sees no key of it
+        return;
+    }
     if (event->matches(QKeySequence::Undo)) {
         if (onUndo) onUndo();
         event->accept();
@@ -139,11 +144,22 @@ void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
             });
         }
     }
+    // The program's own entries; the one chosen runs once the menu has closed, as a
+    // command of the program's, not as an edit of the user's.
+    int chosen = -1;
+    const FieldMenu extra = extraMenu ? extraMenu() : FieldMenu{};
+    if (!extra.empty()) menu->addSeparator();
+    for (const FieldMenuEntry& entry : extra) {
+        QAction* action = menu->addAction(Q(entry.text));
+        action->setEnabled(entry.enabled);
+        connect(action, &QAction::triggered, this, [&chosen, command = entry.command] { chosen = command; });
+    }
     if (onRunEnd) onRunEnd();
     userEditing_ = true;
     menu->exec(event->globalPos());
     userEditing_ = false;
     delete menu;
+    if (chosen >= 0 && onCommand) onCommand(chosen);
 }
 
 void LineEdit::paintEvent(QPaintEvent* event) {

@@ -220,7 +220,16 @@ private:
 
 class Win32Platform final : public UiPlatform {
 public:
+    explicit Win32Platform(Win32Toolkit& kit) : kit_(&kit) {}
     void SwitchWarningBeepOff() override;
+    [[nodiscard]] std::optional<std::u16string> ClipboardText() override;
+    void SetClipboardText(std::u16string_view text) override;
+
+private:
+    // The clipboard belongs to a window of the program while it is open.
+    [[nodiscard]] HWND Owner() const;
+
+    Win32Toolkit* kit_;
 };
 
 // The window procedures, one for every container and top-level window, one subclass

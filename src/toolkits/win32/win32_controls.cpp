@@ -1,4 +1,5 @@
 
+#include <cwchar>
 #include <map>
 #include <tuple>
 
@@ -379,6 +380,38 @@ void Win32Messages::ShowError(std::u16string_view title, std::u16string_view tex
     MessageBoxW(IsWindowVisible(owner) != FALSE ? owner : nullptr, body.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
     asked_ = before;
     for (HWND top : disabled) EnableWindow(top, TRUE);
+}
+
+HWND Win32Platform::Owner() const { return kit_->Node(kit_->Core().MainRow()).Hwnd(); }
+
+std::optional<std::u16string> Win32Platform::ClipboardText() {
+    std::optional<std::u16string> text;
+    if (OpenClipboard(Owner()) == FALSE) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data)); p != nullptr) {
+            text = U(p, std::wcslen(p));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void Win32Platform::SetClipboardText(std::u16string_view text) {
+    if (OpenClipboard(Owner()) == FALSE) return;
+    EmptyClipboard();
+    if (HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)); data != nullptr) {
+        if (auto* p = static_cast<wchar_t*>(GlobalLock(data)); p != nullptr) {
+            std::copy(text.begin(), text.end(), p);
+            p[text.size()] = 0;
+            GlobalUnlock(data);
+            // The clipboard owns the memory once it has taken it.
+            if (SetClipboardData(CF_UNICODETEXT, data) == nullptr) GlobalFree(data);
+        } else {
+            GlobalFree(data);
+        }
+    }
+    CloseClipboard();
 }
 
 void Win32Platform::SwitchWarningBeepOff() {

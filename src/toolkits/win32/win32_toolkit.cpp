@@ -298,7 +298,7 @@ void Win32Toolkit::Build() {
     }
     timer_ = std::make_unique<Win32Timer>(*this, options_.manualTimer);
     messages_ = std::make_unique<Win32Messages>(*this);
-    platform_ = std::make_unique<Win32Platform>();
+    platform_ = std::make_unique<Win32Platform>(*this);
 
     // One tool tip per window, asking for each text when it is about to show it, so a
     // hint written on mouse entry is the one shown. TTS_ALWAYSTIP: the memory buttons
@@ -367,6 +367,7 @@ bool Win32Toolkit::NavigateByKeyboard(const void* message) {
         bool taken = false;
         Core().Guard([&] { taken = RunShortcut(*this, Core(), at, *chord); });
         if (taken) return true;
+        if (Layout()[static_cast<std::size_t>(at)].kind == ControlKind::Edit && Core().RunFieldChord(at, *chord)) return true;
     }
     if (msg.message != WM_KEYDOWN) return false;
     const ControlSpec& s = Layout()[static_cast<std::size_t>(at)];
