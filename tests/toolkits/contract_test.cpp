@@ -559,6 +559,17 @@ TEST_P(Contract, EachShortcutClicksItsControlFromAFieldThatSeesNoKeyOfIt) {
     EXPECT_TRUE(Log().Names(EventKind::Click).empty());
 }
 
+TEST_P(Contract, TheMainWindowStaysOnTopWhileItsEntryIsChecked) {
+    Log().seen.clear();
+    EXPECT_FALSE(Driver().StaysOnTop());
+    Driver().ChooseStayOnTop();
+    EXPECT_TRUE(Driver().StaysOnTop());
+    EXPECT_TRUE(W("Form1").IsVisible()) << "the window stays on the screen";
+    Driver().ChooseStayOnTop();
+    EXPECT_FALSE(Driver().StaysOnTop());
+    EXPECT_EQ(Count("Form1", EventKind::Show), 0) << "the window is not shown anew";
+}
+
 INSTANTIATE_TEST_SUITE_P(Toolkits, Contract, testing::ValuesIn(toolkits::Sessions()),
                          [](const testing::TestParamInfo<toolkits::SessionMaker>& info) { return std::string(info.param.name); });
 

@@ -186,6 +186,8 @@ public:
     void SetClipboard(std::u16string_view text) override { platform_.SetClipboardText(text); }
     [[nodiscard]] std::optional<std::u16string> Clipboard() override { return platform_.ClipboardText(); }
     [[nodiscard]] int FocusedRow() override { return focused_; }
+    void ChooseStayOnTop() override { staysOnTop_ = !staysOnTop_; }
+    [[nodiscard]] bool StaysOnTop() override { return staysOnTop_; }
     void ObserveBoxes(std::function<void(const BoxSeen&)> observer) override {
         messages_.observer = std::move(observer);
     }
@@ -224,6 +226,7 @@ private:
     HeadlessPlatform platform_;
     ToolkitCore core_;
     int focused_ = -1;
+    bool staysOnTop_ = false;
 };
 
 }  // namespace quorvel::ui::headless

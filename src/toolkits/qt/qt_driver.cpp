@@ -1,6 +1,7 @@
 #include "toolkits/qt/qt_driver.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -198,6 +199,16 @@ void QtDriver::SetClipboard(std::u16string_view text) {
 }
 
 std::optional<std::u16string> QtDriver::Clipboard() { return kit_->Platform().ClipboardText(); }
+
+void QtDriver::ChooseStayOnTop() {
+    kit_->StayOnTopAction()->trigger();
+    Settle();
+}
+
+bool QtDriver::StaysOnTop() {
+    const QWindow* window = kit_->Widget(kit_->Core().MainRow())->windowHandle();
+    return window != nullptr && window->flags().testFlag(Qt::WindowStaysOnTopHint);
+}
 
 int QtDriver::FocusedRow() {
     const QWidget* w = QApplication::focusWidget();

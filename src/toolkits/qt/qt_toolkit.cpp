@@ -1,5 +1,6 @@
 #include "toolkits/qt/qt_toolkit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
@@ -20,6 +21,7 @@
 #include <QStyleOption>
 #include <QToolTip>
 #include <QTranslator>
+#include <QWindow>
 #include <qdrawutil.h>
 #include <algorithm>
 #include <cstdio>
@@ -372,6 +374,23 @@ void QtToolkit::Build() {
     platform_ = std::make_unique<QtPlatform>();
     ApplyTabOrder();
     AddShortcuts();
+    AddStayOnTop();
+}
+
+void QtToolkit::AddStayOnTop() {
+    // The window manager owns the title bar's menu on Linux desktops, so the entry is
+    // in the window's own menu, which a right click on its background opens.
+    QWidget* window = Widget(core_.MainRow());
+    stayOnTop_ = new QAction(Q(kStayOnTopEntry), window);
+    stayOnTop_->setCheckable(true);
+    window->addAction(stayOnTop_);
+    window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    QObject::connect(stayOnTop_, &QAction::toggled, window, [window](bool on) {
+        // Set on the platform window, which keeps a shown window on the screen; the
+        // widget's own flags would hide it and show it anew.
+        window->winId();
+        window->windowHandle()->setFlag(Qt::WindowStaysOnTopHint, on);
+    });
 }
 
 void QtToolkit::AddShortcuts() {

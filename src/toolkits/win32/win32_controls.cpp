@@ -101,6 +101,13 @@ void Win32Node::Create(HWND host) {
             const int left = main && !kit_->Options().placeAtOrigin ? CW_USEDEFAULT : 0;
             hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"QuorvelForm", text.c_str(), style, left, 0,
                                     outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, inst, this);
+            if (main) {
+                // Kept above other windows while checked; not saved.
+                HMENU system = GetSystemMenu(hwnd_, FALSE);
+                const std::wstring entry = W(kStayOnTopEntry);
+                AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+                AppendMenuW(system, MF_STRING, kStayOnTopCommand, entry.c_str());
+            }
             break;
         }
         case ControlKind::Panel:

@@ -322,6 +322,15 @@ void Win32Driver::SetClipboard(std::u16string_view text) {
 
 std::optional<std::u16string> Win32Driver::Clipboard() { return kit_->Platform().ClipboardText(); }
 
+void Win32Driver::ChooseStayOnTop() {
+    PostMessageW(kit_->Node(kit_->Core().MainRow()).Hwnd(), WM_SYSCOMMAND, kStayOnTopCommand, 0);
+    Settle();
+}
+
+bool Win32Driver::StaysOnTop() {
+    return (GetWindowLongW(kit_->Node(kit_->Core().MainRow()).Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
 int Win32Driver::FocusedRow() {
     HWND focus = GetFocus();
     return focus != nullptr ? RowOfWindow(focus) : -1;

@@ -222,6 +222,15 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_TIMER: kit.Core().Raise(kit.Core().TimerRow(), EventKind::Timer); return 0;
         case WM_CLOSE: kit.Window(node->Row()).Close(); return 0;
+        case WM_SYSCOMMAND:
+            if ((wp & 0xFFF0U) == kStayOnTopCommand) {
+                HMENU menu = GetSystemMenu(hwnd, FALSE);
+                const bool on = (GetMenuState(menu, kStayOnTopCommand, MF_BYCOMMAND) & MF_CHECKED) == 0;
+                CheckMenuItem(menu, kStayOnTopCommand, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+                SetWindowPos(hwnd, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                return 0;
+            }
+            break;
         default: break;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
@@ -368,6 +377,11 @@ bool Win32Toolkit::NavigateByKeyboard(const void* message) {
         Core().Guard([&] { taken = RunShortcut(*this, Core(), at, *chord); });
         if (taken) return true;
         if (Layout()[static_cast<std::size_t>(at)].kind == ControlKind::Edit && Core().RunFieldChord(at, *chord)) return true;
+        // Alt with a letter or digit that is no shortcut would look for a mnemonic of
+        // a menu bar the window does not have; the system would only beep (and Wine
+        // enters its menu mode for a moment, holding the mouse). Alt+Space and Alt+F4
+        // go on to the system.
+        if (msg.message == WM_SYSKEYDOWN) return true;
     }
     if (msg.message != WM_KEYDOWN) return false;
     const ControlSpec& s = Layout()[static_cast<std::size_t>(at)];
