@@ -84,8 +84,9 @@ private:
     // A key chord on a control that takes the focus: typing, the edits' own chords,
     // chords that must leave an edit alone, Tab, and the arrows of a radio pair.
     std::string Press() {
-        static constexpr std::array<const char*, 18> kChords{"Tab", "Shift+Tab", "Tab", "Ctrl+A", "Ctrl+C", "Ctrl+X", "Ctrl+V", "Ctrl+V",
-                                                             "Ctrl+Z", "Enter", "Esc", "Alt+1", "Ctrl+J", "Ctrl+P", "a", "Shift+k", "7", "Minus"};
+        static constexpr std::array<const char*, 21> kChords{"Tab",    "Shift+Tab", "Tab",    "Ctrl+A", "Ctrl+C",       "Ctrl+X", "Ctrl+V",
+                                                             "Ctrl+V", "Ctrl+Z",    "Enter",  "Esc",    "Alt+1",        "Ctrl+J", "Ctrl+P",
+                                                             "a",      "Shift+k",   "7",      "Minus",  "Ctrl+Shift+C", "Ctrl+Shift+V", "Ctrl+Shift+V"};
         if (Below(5) == 0) return "press " + Pick(radios_) + (Below(2) == 0 ? " Up" : " Down");
         return "press " + Pick(focusable_) + ' ' + kChords[static_cast<std::size_t>(Below(kChords.size()))];
     }
@@ -117,7 +118,8 @@ private:
             u"abc", u"Henry", u"Farad", u"1e400", u"1e-400", u"1e5001", u"2,5E+308", u"-1e-13", u"1e200",
             u"\t", u"\r", u"\n", u"\u0001", u"\u007f", u"\u00a0", u"\u00e4\u00f6\u00fc\u00df", u"\u0966\u0967\u0968",
             u"\ufeff", u"\ufffe", u"\ufeff3", u"\U0001F600", u"\U0001D7D9", u"\xd800", u"\xdc00", u"\u200b", u"\u2028",
-            u"\ue000", u"\u0301", u"\u00b5\u00b5"};
+            u"\ue000", u"\u0301", u"\u00b5\u00b5", u"3+4j", u"3 - j4", u"-2i", u"j", u"5\u222053,13\u00b0", u"2 \u2220 0,5 rad",
+            u"1,5 + j2,5E3", u"\u22124,7k"};
         const int roll = Below(100);
         if (roll < 45) return kWords[static_cast<std::size_t>(Below(static_cast<int>(kWords.size())))];
         if (roll < 75) return Number();
