@@ -151,6 +151,7 @@ bool HeadlessWindow::IsVisible() const { return kit_->WindowVisible(row_); }
 void HeadlessWindow::Show() {
     if (kit_->WindowVisible(row_)) return;
     kit_->SetWindowVisible(row_, true);
+    kit_->FocusTaken();
     kit_->Raise(row_, EventKind::Show);
     kit_->PaintIfShowing();
 }
@@ -181,11 +182,13 @@ void HeadlessMessages::ShowError(std::u16string_view title, std::u16string_view 
     ++count_;
     const std::u16string shown = BoxText(text);
     last_ = RecordedBox{std::u16string(title), shown};
+    if (onOpen) onOpen();
     // Every box of the program is an error box.
     if (observer) observer(BoxSeen{std::u16string(title), shown, "error"});
 }
 
 HeadlessToolkit::HeadlessToolkit() : timer_(*this), canvas_(0, 0) {
+    messages_.onOpen = [this] { FocusTaken(); };
     const auto rows = Layout();
     controls_.reserve(rows.size());
     windows_.resize(rows.size());

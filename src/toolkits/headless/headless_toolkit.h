@@ -138,6 +138,8 @@ public:
         last_.reset();
     }
     std::function<void(const BoxSeen&)> observer;
+    // Called as a box opens: it takes the keyboard focus.
+    std::function<void()> onOpen;
 
 private:
     std::size_t count_ = 0;
@@ -204,6 +206,10 @@ public:
     // Used by the controls and windows, on the one thread, re-entrantly.
     void Raise(int row, EventKind event, char16_t key = 0) { core_.Raise(row, event, key); }
     void SetWindowVisible(int row, bool visible);
+    // A box or a window that appears takes the keyboard focus from the control that
+    // had it; the control gets it back by the next action on it, which ends its edit
+    // run as every focus gain does.
+    void FocusTaken() { focused_ = -1; }
     void MarkClosed() { core_.MarkClosed(); }
     // Called after anything that may change whether the paint box is seen: raises its
     // Paint where it has just appeared (ToolkitCore::Appeared).
