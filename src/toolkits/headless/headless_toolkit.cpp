@@ -37,7 +37,9 @@ void HeadlessControl::SetText(std::u16string_view text) {
     undo_.ProgramWrite();
     if (text == text_) return;
     text_ = text;
-    cursor_ = anchor_ = text_.size();
+    // A text written by the program shows its beginning, as a desktop edit does;
+    // where the user types, the cursor stays after the text.
+    cursor_ = anchor_ = kit_->FocusedRow() == row_ ? text_.size() : 0;
     if (IsEdit(*spec_)) kit_->Raise(row_, EventKind::Change);
 }
 
