@@ -640,7 +640,9 @@ void NameWindowedControls(Win32Toolkit& kit) {
                              SUCCEEDED(Annotate(*services, n.Hwnd(), kPropDescription, AccessibleDescriptionOf(n.Spec()))) &&
                              SUCCEEDED(Annotate(*services, n.Hwnd(), kPropShortcut, ShortcutLabel(n.Spec())));
             if (set) SetPropW(n.Hwnd(), kAnnotatedProp, reinterpret_cast<HANDLE>(1));
-            if (set && !checked) {
+            // Checked on a control whose caption is not its name, which the system's
+            // object would read without any annotation.
+            if (set && !checked && n.GetText() != name) {
                 checked = true;
                 if (!AnnotationTook(n.Hwnd(), name)) {
                     services->ClearHwndProps(n.Hwnd(), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kAnnotations, 3);
