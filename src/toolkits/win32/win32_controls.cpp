@@ -3,6 +3,7 @@
 #include <map>
 #include <tuple>
 
+#include "toolkits/win32/win32_accessible.h"
 #include "toolkits/win32/win32_adapters.h"
 #include "ui/accessible_names.h"
 #include "ui/glyph_strokes.h"
@@ -175,6 +176,7 @@ void Win32Node::SetText(std::u16string_view text) {
         const bool focused = GetFocus() == hwnd_;
         const auto at = focused ? static_cast<WPARAM>(w.size()) : 0;
         SendMessageW(hwnd_, EM_SETSEL, at, static_cast<LPARAM>(at));
+        if (spec_->Has(kReadOnly)) AnnounceValueChange(hwnd_);  // a result for the screen reader
         return;
     }
     text_ = text;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "toolkits/win32/win32_accessible.h"
+
 #include "ui/shortcuts.h"
 #include "ui/tab_order.h"
 #include "ui/text.h"
@@ -118,6 +120,7 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     Win32Node* node = NodeOf(hwnd);
     if (node == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
     Win32Toolkit& kit = node->Kit();
+    if (LRESULT answer = 0; ContainerAccessibility(*node, hwnd, msg, wp, lp, answer)) return answer;
     switch (msg) {
         case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel, off screen first
         case WM_PAINT: {
@@ -239,6 +242,7 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR /*id*/, DWORD_PTR data) {
     auto* node = reinterpret_cast<Win32Node*>(data);
     Win32Toolkit& kit = node->Kit();
+    if (LRESULT answer = 0; ControlAccessibility(*node, hwnd, msg, wp, lp, answer)) return answer;
     if (msg == WM_MOUSEMOVE && FromUser(kit, wp)) {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
         TrackMouseEvent(&track);
