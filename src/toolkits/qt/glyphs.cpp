@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "toolkits/qt/qt_fonts.h"
 #include "toolkits/qt/qt_text.h"
 #include "toolkits/qt/widgets.h"
 #include "ui/glyph_strokes.h"
@@ -27,12 +28,9 @@ struct Ink {
     QColor color;
 
     void Text(double x, double y, const QString& text, double size, bool italic) const {
-        QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(kTextPixels);
-        f.setItalic(italic);
-        // Set, not left open: the painter would fill an open weight from the face's
-        // own font.
-        f.setBold(false);
+        // Bold set, not left open: the painter would fill an open weight from the
+        // face's own font.
+        const QFont f = LayoutFont(QStringLiteral("Arial"), kTextPixels, false, italic);
         // Outline fonts scale with the device like the strokes do.
         p.setFont(f);
         p.setPen(color);

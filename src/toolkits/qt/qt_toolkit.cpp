@@ -26,6 +26,7 @@
 
 #include "toolkits/qt/qt_adapters.h"
 #include "toolkits/qt/qt_desktop.h"
+#include "toolkits/qt/qt_fonts.h"
 #include "toolkits/qt/qt_keys.h"
 #include "toolkits/qt/qt_text.h"
 #include "ui/glyph_strokes.h"
@@ -41,13 +42,7 @@ void FitLabel(QLabel* label, const ControlSpec& spec) {
 
 namespace {
 
-QFont MakeFont(const FontSpec& spec) {
-    QFont f(Q(spec.family));
-    f.setPixelSize(spec.pixelSize);
-    f.setBold(spec.bold);
-    f.setItalic(spec.italic);
-    return f;
-}
+QFont MakeFont(const FontSpec& spec) { return LayoutFont(Q(spec.family), spec.pixelSize, spec.bold, spec.italic); }
 
 Qt::Alignment ToAlignment(Align a) {
     switch (a) {
