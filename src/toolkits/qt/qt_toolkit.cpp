@@ -336,7 +336,7 @@ void QtToolkit::Build() {
             w->setProperty("quorvelRow", row);
             w->setObjectName(QString::fromLatin1(s.name.data(), static_cast<qsizetype>(s.name.size())));
             if (s.kind != ControlKind::Form) w->setGeometry(s.place.x, s.place.y, s.place.w, s.place.h);
-            w->setFont(MakeFont(s.font));
+            w->setFont(ControlFont(s.font, Q(s.text)));
             if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && s.kind == ControlKind::Label) FitLabel(l, s);
             if (!s.hint.empty()) w->setToolTip(Q(s.hint));
             ApplyAccessibleText(*w, s);
