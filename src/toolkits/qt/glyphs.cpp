@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "toolkits/qt/qt_fonts.h"
 #include "toolkits/qt/qt_text.h"
 #include "toolkits/qt/widgets.h"
 #include "ui/glyph_strokes.h"
@@ -20,6 +21,14 @@ namespace {
 // main window's font, whose engine the captions have loaded already.
 constexpr int kTextPixels = 13;
 
+// Small italic letters are the upright ones slanted by the 12 degrees of Arial Italic
+// and its stand-ins: the italic face would be one more engine and font file to load
+// before the first frame, for the x of the speed buttons alone. Up to this size the two
+// differ in their anti-aliasing only; a larger letter (the e of Euler's number on the
+// constants window) keeps the italic face's own design.
+constexpr double kItalicSlant = 0.21255656167002213;  // tan(12 degrees)
+constexpr int kLargestSlantedPixels = 16;
+
 // Draws strokes on the face `r`, in the place each stroke gives in fractions of it.
 struct Ink {
     QPainter& p;
@@ -27,20 +36,19 @@ struct Ink {
     QColor color;
 
     void Text(double x, double y, const QString& text, double size, bool italic) const {
-        QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(kTextPixels);
-        f.setItalic(italic);
-        // Set, not left open: the painter would fill an open weight from the face's
-        // own font.
-        f.setBold(false);
+        const int pixels = std::max(1, static_cast<int>(std::lround(size * r.height())));
+        const bool slanted = italic && pixels <= kLargestSlantedPixels;
+        // Bold set, not left open: the painter would fill an open weight from the
+        // face's own font.
+        const QFont f = LayoutFont(QStringLiteral("Arial"), kTextPixels, false, italic && !slanted);
         // Outline fonts scale with the device like the strokes do.
         p.setFont(f);
         p.setPen(color);
-        const int pixels = std::max(1, static_cast<int>(std::lround(size * r.height())));
         const qreal scale = static_cast<qreal>(pixels) / kTextPixels;
         const QTransform before = p.transform();
         p.translate(r.left() + x * r.width(), r.top() + y * r.height());
         p.scale(scale, scale);
+        if (slanted) p.shear(-kItalicSlant, 0);
         p.drawText(QPointF(0, 0), text);
         p.setTransform(before);
     }

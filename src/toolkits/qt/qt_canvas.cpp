@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "toolkits/qt/qt_adapters.h"
+#include "toolkits/qt/qt_fonts.h"
 #include "toolkits/qt/qt_text.h"
 
 // Drawing follows the conventions of a GDI canvas: no antialiasing, rectangles
@@ -48,9 +49,8 @@ const QtCanvas::SizedFont& QtCanvas::Font(int points) {
     for (const SizedFont& f : fonts_) {
         if (f.points == points) return f;
     }
-    QFont font(QStringLiteral("Arial"));
     // Points at the 96 dpi the layout was drawn for, whatever this screen reports.
-    font.setPixelSize((points * 96 + 36) / 72);
+    const QFont font = LayoutFont(QStringLiteral("Arial"), (points * 96 + 36) / 72);
     fonts_.push_back({points, font, QFontMetrics(font)});
     return fonts_.back();
 }

@@ -28,6 +28,7 @@
 
 #include "toolkits/qt/qt_adapters.h"
 #include "toolkits/qt/qt_desktop.h"
+#include "toolkits/qt/qt_fonts.h"
 #include "toolkits/qt/qt_keys.h"
 #include "toolkits/qt/qt_text.h"
 #include "ui/glyph_strokes.h"
@@ -43,13 +44,7 @@ void FitLabel(QLabel* label, const ControlSpec& spec) {
 
 namespace {
 
-QFont MakeFont(const FontSpec& spec) {
-    QFont f(Q(spec.family));
-    f.setPixelSize(spec.pixelSize);
-    f.setBold(spec.bold);
-    f.setItalic(spec.italic);
-    return f;
-}
+QFont MakeFont(const FontSpec& spec) { return LayoutFont(Q(spec.family), spec.pixelSize, spec.bold, spec.italic); }
 
 Qt::Alignment ToAlignment(Align a) {
     switch (a) {
@@ -343,7 +338,7 @@ void QtToolkit::Build() {
             w->setProperty("quorvelRow", row);
             w->setObjectName(QString::fromLatin1(s.name.data(), static_cast<qsizetype>(s.name.size())));
             if (s.kind != ControlKind::Form) w->setGeometry(s.place.x, s.place.y, s.place.w, s.place.h);
-            w->setFont(MakeFont(s.font));
+            w->setFont(ControlFont(s.font, Q(s.text)));
             if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && s.kind == ControlKind::Label) FitLabel(l, s);
             if (!s.hint.empty()) w->setToolTip(Q(s.hint));
             ApplyAccessibleText(*w, s);
