@@ -47,6 +47,9 @@ echo "== the Windows build (mingw-w64), tested under Wine on a virtual display"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)"
 start_virtual_display
+# The Wine session at 144 dpi gets a display of its own: its Wine desktop, larger than
+# the other one, would lie over it and take the pointer from its windows.
+start_virtual_display QUORVEL_144DPI_DISPLAY
 # Wine prefixes of the build's own (96 and 144 dpi), made anew for each run.
 rm -rf build-windows/wineprefix build-windows/wineprefix.lock build-windows/wineprefix-144dpi build-windows/wineprefix-144dpi.lock
 export WINEPREFIX="$PWD/build-windows/wineprefix"

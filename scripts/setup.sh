@@ -51,16 +51,19 @@ configure_and_build() {
     cmake --build "$dir" -j "$(nproc)"
 }
 
-# Starts a virtual X display of its own for the rest of the script and exports
-# DISPLAY; it ends with the script. It is large enough for the windows at 144 dpi.
+# Starts a virtual X display of its own for the rest of the script and exports its
+# name in DISPLAY, or in the variable named by the first argument; it ends with the
+# script. It is large enough for the windows at 144 dpi.
+VIRTUAL_DISPLAY_PIDS=()
 start_virtual_display() {
-    local fifo
+    local variable=${1:-DISPLAY}
+    local fifo number
     fifo=$(mktemp -u)
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    XVFB_PID=$!
+    VIRTUAL_DISPLAY_PIDS+=($!)
     read -r number <"$fifo"
     rm -f "$fifo"
-    export DISPLAY=":$number"
-    trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
+    export "$variable=:$number"
+    trap 'kill "${VIRTUAL_DISPLAY_PIDS[@]}" 2>/dev/null || true' EXIT
 }

@@ -10,18 +10,15 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-display=""
-for n in $(seq 150 199); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    pids+=($!)
-    for _ in $(seq 100); do
-        if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then display=":$n"; break; fi
-        sleep 0.05
-    done
-    [ -n "$display" ] && break
-done
-[ -n "$display" ] || { echo "no virtual display" >&2; exit 1; }
+# The server picks a free display number itself and tells it: two runs at once never
+# land on the same display, as a check for a free number before starting could.
+mkfifo "$work/displayfd"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+number=""
+read -r -t 60 number <"$work/displayfd" || true
+[ -n "$number" ] || { echo "no virtual display; the server's log:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+display=":$number"
 export DISPLAY=$display
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)

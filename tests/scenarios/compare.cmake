@@ -1,6 +1,10 @@
 # Runs one scenario on one toolkit and compares the transcript with the expected one,
 # byte for byte. Variables: RUNNER, TOOLKIT, SCRIPT, EXPECTED, and EMULATOR where
-# the runner is a Windows program run under Wine.
+# the runner is a Windows program run under Wine; SEPARATE_DISPLAY where the run takes
+# the display named by QUORVEL_144DPI_DISPLAY, if that is set.
+if(SEPARATE_DISPLAY AND DEFINED ENV{QUORVEL_144DPI_DISPLAY})
+  set(ENV{DISPLAY} "$ENV{QUORVEL_144DPI_DISPLAY}")
+endif()
 execute_process(
   COMMAND ${EMULATOR} ${RUNNER} --toolkit ${TOOLKIT} ${SCRIPT}
   OUTPUT_VARIABLE actual
