@@ -31,9 +31,10 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-
 TEST_PACKAGES=(libgtest-dev python3 xvfb xauth openbox xdotool x11-utils locales clang-14 libclang-rt-14-dev
                desktop-file-utils appstream dpkg-dev file lintian)
 # The Windows build and its tests: the mingw-w64 cross compiler (POSIX threads),
-# Wine to run what it builds, GoogleTest's sources to build for Windows, and a
-# virtual display for the windows.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 libgtest-dev xvfb xauth)
+# Wine to run what it builds, GoogleTest's sources to build for Windows, a virtual
+# display for the windows, and icoutils, which packs the exe's icon and reads the
+# resources back.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 libgtest-dev xvfb xauth icoutils)
 # The benchmarks.
 BENCH_PACKAGES=(libbenchmark-dev x11-utils libx11-dev libxdamage-dev libxfixes-dev)
 
