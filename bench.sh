@@ -117,7 +117,7 @@ awk '
         qm = median(q, n); bm = median(b, n); cm = median(c, n)
         rcm = median(rc, n); rbm = median(rb, n)
         printf "== start-up summary (exec to first painted frame, medians of %d paired rounds)\n", n
-        printf "quorvel:               median %.1f ms (target <= 50 ms: %s)\n", qm, qm <= 50 ? "met" : "NOT met"
+        printf "quorvel:               median %.1f ms\n", qm
         printf "two-caption window:    median %.1f ms\n", cm
         printf "bare window:           median %.1f ms\n", bm
         printf "ratio quorvel/two-caption window: %.3f (target <= 1.15: %s)\n", rcm, rcm <= 1.15 ? "met" : "NOT met"

@@ -18,11 +18,10 @@ ensure_packages() {
     fi
 }
 
-# What building and running the calculator needs: Qt with its SVG module for the
-# icon and its German texts, fontconfig's headers (its start runs on a thread of
-# its own), the layout's fonts, and rsvg-convert, which renders the icon's bitmaps
-# for the desktop.
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev qt6-qpa-plugins
+# What building and running the calculator needs: Qt with its German texts,
+# fontconfig's headers (its start runs on a thread of its own), the layout's fonts,
+# and rsvg-convert, which renders the icon's bitmaps for the program and the desktop.
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libfontconfig-dev qt6-qpa-plugins
                 qt6-translations-l10n fonts-liberation2 fonts-dejavu-core fonts-wine librsvg2-bin)
 # What the tests add: GoogleTest, Python for the random sessions, a virtual display
 # with a window manager and the tools to look at its windows, the German locale,

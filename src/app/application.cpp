@@ -67,4 +67,27 @@ void Application::Raise(int row, ui::EventKind event, char16_t key) noexcept {
 
 void Application::Guard(const std::function<void()>& work) noexcept { RunGuarded(toolkit_.Messages(), title_, work); }
 
+namespace {
+
+bool InMainWindow(int row) {
+    return row >= 0 && static_cast<std::size_t>(row) < ui::Layout().size() && ui::WindowOf(ui::Layout()[static_cast<std::size_t>(row)]) == ui::kMainWindow;
+}
+
+}  // namespace
+
+ui::FieldMenu Application::FieldMenuOf(int row) noexcept {
+    ui::FieldMenu menu;
+    // Reading a component value's text may fail; the menu then offers what it can.
+    if (InMainWindow(row)) RunGuarded(toolkit_.Messages(), title_, [&] { menu = form1_->FieldMenuOf(row); });
+    return menu;
+}
+
+int Application::FieldChordCommand(int row, const ui::KeyChord& chord) noexcept {
+    return InMainWindow(row) ? form1_->FieldChordCommand(row, chord) : -1;
+}
+
+void Application::FieldCommand(int row, int command) noexcept {
+    if (InMainWindow(row)) RunGuarded(toolkit_.Messages(), title_, [&] { form1_->FieldCommand(row, command); });
+}
+
 }  // namespace quorvel::app

@@ -39,6 +39,10 @@ public:
     // Runs the handler bound to (row, event), if any, through the dispatch wrapper.
     void Raise(int row, ui::EventKind event, char16_t key) noexcept override;
     void Guard(const std::function<void()>& work) noexcept override;
+    // The value commands of the main window's fields (TForm1).
+    [[nodiscard]] ui::FieldMenu FieldMenuOf(int row) noexcept override;
+    [[nodiscard]] int FieldChordCommand(int row, const ui::KeyChord& chord) noexcept override;
+    void FieldCommand(int row, int command) noexcept override;
 
 private:
     struct Route {

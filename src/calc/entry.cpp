@@ -83,6 +83,12 @@ void Operand::EnterRectangular(std::u16string_view message) {
     form_.Zeigerdiagramm_malen();
 }
 
+void Operand::Paste(std::u16string_view real, std::u16string_view imaginary) {
+    fields_.real.SetText(real);
+    fields_.imaginary.SetText(imaginary);
+    RealKey(ui::kEnterKey);
+}
+
 void Operand::RealKey(char16_t key) {
     if (key == ui::kEnterKey) EnterRectangular(row_.messages.real);
 }

@@ -210,6 +210,17 @@ public:
     // The modal error box with the title "Fehler".
     void MessageDlgPosHelp(std::u16string_view text);
 
+    // Commands the fields offer beyond the layout's handlers (value_commands.cpp): the
+    // value of Z1, Z2 or Z3 copied from any of its fields (Ctrl+Shift+C, and as polar
+    // text and a spreadsheet row from the menu), a complex number pasted into Z1 or Z2
+    // as if its parts had been typed and Enter pressed (Ctrl+Shift+V; a text that is
+    // not one number gives a box and changes nothing), and the standard values in
+    // E12, E24 and E96 around Z3's real part, reactance, magnitude and component
+    // values, one of which the menu copies. Called by the application for the toolkit.
+    [[nodiscard]] ui::FieldMenu FieldMenuOf(int row);
+    [[nodiscard]] int FieldChordCommand(int row, const ui::KeyChord& chord) const;
+    void FieldCommand(int row, int command);
+
     // A handler as the layout names it: exactly one of the two pointers is set.
     struct Handler {
         std::string_view name;
@@ -228,6 +239,9 @@ private:
     // "CLR Z1" or "CLR Z2": the operand reset, Z3's fields blanked, one redraw
     // without the operand's phasor.
     void ClearOperand(Operand& op);
+
+    // The quantity of Z3 that the field `row` shows, for its standard values.
+    [[nodiscard]] double QuantityOf(int row) const;
 
     ui::UiMessages& messages_;
     ui::UiPlatform& platform_;

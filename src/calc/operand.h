@@ -77,6 +77,11 @@ public:
     // rectangular fields are both empty.
     void TakeOver(const ValueFields& z3);
 
+    // A pasted value: the two part texts written into the rectangular fields, whose
+    // change handling sets the parts, then the Enter handling as if the user had typed
+    // them and pressed Enter (trimming, the polar form, the diagram).
+    void Paste(std::u16string_view real, std::u16string_view imaginary);
+
     // Trims the operand's seven entry fields: the five value fields, then the
     // reactance calculator's two.
     void TrimFields();

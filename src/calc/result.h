@@ -32,6 +32,8 @@ public:
     // The component values of Z3's shown imaginary part at the frequency field's
     // frequency.
     void ComponentValues();
+    // The shown text of the inductance or of the capacitance.
+    [[nodiscard]] std::u16string ComponentText(bool inductance) const { return (inductance ? inductance_ : capacitance_).GetText(); }
     void ComponentCheckClicked();
     void FrequencyKey(char16_t key);
     void FrequencyChanged();

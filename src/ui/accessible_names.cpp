@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ui/shortcuts.h"
+
 namespace quorvel::ui {
 namespace {
 
@@ -148,6 +150,14 @@ bool TakesUserInput(const ControlSpec& row) {
         case ControlKind::RadioButton: return true;
         default: return false;
     }
+}
+
+std::u16string AccessibleDescriptionOf(const ControlSpec& row) {
+    std::u16string text(row.hint);
+    const std::string_view chord = ShortcutOf(row.name);
+    if (chord.empty()) return text;
+    if (!text.empty()) text += u" \u2013 ";
+    return text + u"Tastenk\u00fcrzel: " + ChordLabel(chord);
 }
 
 }  // namespace quorvel::ui

@@ -6,6 +6,7 @@
 // description; a toolkit applies both.
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "ui/layout.h"
@@ -22,6 +23,10 @@ std::span<const AccessibleName> AccessibleNames();
 
 // The name of a control, or the empty text when the table has none for it.
 std::u16string_view AccessibleNameOf(std::string_view control);
+
+// What a screen reader reads out after the name: the control's hint from the layout,
+// and the keyboard shortcut that clicks it, if any ("Tastenkürzel: Strg++").
+std::u16string AccessibleDescriptionOf(const ControlSpec& row);
 
 // True for the kinds of control a user can focus or click: edits (read-only ones
 // too, they take the focus), buttons of every kind, check boxes and radio buttons.

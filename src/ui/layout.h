@@ -37,6 +37,9 @@ inline constexpr char16_t kEnterKey = 13;
 // The names of the two windows' rows.
 inline constexpr std::string_view kMainWindow = "Form1";
 inline constexpr std::string_view kConstantsWindow = "Form2";
+// The entry of the main window's menu (the system menu on Windows) that keeps it above
+// other windows while checked. Not saved: the program writes no settings.
+inline constexpr std::u16string_view kStayOnTopEntry = u"Immer im Vordergrund";
 
 // The period of Timer1, which the table has no column for.
 inline constexpr int kTimerPeriodMs = 1000;

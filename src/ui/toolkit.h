@@ -6,6 +6,8 @@
 #include <functional>
 #include <string_view>
 
+#include "ui/field_commands.h"
+#include "ui/key_chord.h"
 #include "ui/layout.h"
 #include "ui/ui_canvas.h"
 #include "ui/ui_control.h"
@@ -28,6 +30,18 @@ public:
     // Runs toolkit-side work of an event (reading a changed text, an undo) through the
     // same dispatch wrapper, so that no failure of it reaches the toolkit's loop.
     virtual void Guard(const std::function<void()>& work) noexcept = 0;
+
+    // The program's own entries for the context menu of the edit `row`, below the
+    // edit's own; none by default. The toolkit asks each time the menu opens; no
+    // handler runs inside.
+    [[nodiscard]] virtual FieldMenu FieldMenuOf(int /*row*/) noexcept { return {}; }
+    // The command that `chord` performs in the edit `row` ahead of the edit's own
+    // handling of it; -1 (the default) for none, and the key goes on as usual.
+    [[nodiscard]] virtual int FieldChordCommand(int /*row*/, const KeyChord& /*chord*/) noexcept { return -1; }
+    // Performs `command` of the edit `row`: a menu entry chosen or its chord pressed.
+    // It may write texts (whose Change handling runs inside), use the clipboard and
+    // show a box; it runs through the dispatch wrapper.
+    virtual void FieldCommand(int /*row*/, int /*command*/) noexcept {}
 };
 
 // Controls of both windows, built from Layout() when the toolkit is created.

@@ -27,6 +27,19 @@ void ToolkitCore::Guard(const std::function<void()>& work) const {
     }
 }
 
+FieldMenu ToolkitCore::FieldMenuOf(int row) const { return sink_ != nullptr ? sink_->FieldMenuOf(row) : FieldMenu{}; }
+
+bool ToolkitCore::RunFieldChord(int row, const KeyChord& chord) const {
+    const int command = sink_ != nullptr ? sink_->FieldChordCommand(row, chord) : -1;
+    if (command < 0) return false;
+    sink_->FieldCommand(row, command);
+    return true;
+}
+
+void ToolkitCore::FieldCommand(int row, int command) const {
+    if (sink_ != nullptr) sink_->FieldCommand(row, command);
+}
+
 bool ToolkitCore::Tick(const UiTimer& timer) const {
     if (!timer.GetEnabled()) return false;
     Raise(timerRow_, EventKind::Timer);

@@ -29,6 +29,14 @@ public:
     // failure of it is dropped, since nothing may escape into an event loop either way.
     void Guard(const std::function<void()>& work) const;
 
+    // The program's entries for the context menu of the edit `row` (EventSink).
+    [[nodiscard]] FieldMenu FieldMenuOf(int row) const;
+    // A chord pressed in the edit `row`: where the program has a command for it, runs
+    // that command and returns true; the edit must then not see the key.
+    bool RunFieldChord(int row, const KeyChord& chord) const;
+    // A menu entry of the program chosen in the edit `row`.
+    void FieldCommand(int row, int command) const;
+
     // One tick of Timer1 now: the Timer event on the timer's row, if `timer` runs.
     // False when it does not.
     bool Tick(const UiTimer& timer) const;

@@ -6,6 +6,7 @@
 // Who calls: handlers of TForm1 and TForm2, on the one user-interface thread, one
 // event at a time. Toolkits may assume no call comes from another thread.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -129,6 +130,11 @@ class UiPlatform {
 public:
     virtual ~UiPlatform() = default;
     virtual void SwitchWarningBeepOff() = 0;
+    // The clipboard's plain text, which any program may have put there; nothing when
+    // it holds none. Called by the handlers of the value commands.
+    [[nodiscard]] virtual std::optional<std::u16string> ClipboardText() = 0;
+    // Puts plain text on the clipboard for any program to take.
+    virtual void SetClipboardText(std::u16string_view text) = 0;
 };
 
 }  // namespace quorvel::ui

@@ -67,6 +67,7 @@ public:
     // cursor at the end, as after a click beyond its text; one that has the focus
     // keeps its cursor and selection), then the chord as a keyboard sends it to the
     // focused control:
+    // - A shortcut of the window (RunShortcut) clicks its control and nothing else.
     // - Tab and Shift+Tab move the focus to NextTabStop (a stop shows, is enabled, and
     //   is no unchecked radio button); an edit reached so has its whole text selected,
     //   the edit left loses its selection. No key handler sees them.
@@ -87,6 +88,11 @@ public:
     [[nodiscard]] virtual std::optional<std::u16string> Clipboard() = 0;
     // The row whose control has the keyboard focus; -1 when none of the program's has.
     [[nodiscard]] virtual int FocusedRow() = 0;
+    // Chooses kStayOnTopEntry in the menu of the main window: checked, the window
+    // stays above other windows; chosen again, it no longer does.
+    virtual void ChooseStayOnTop() = 0;
+    // Whether the main window stays above other windows now.
+    [[nodiscard]] virtual bool StaysOnTop() = 0;
 
     // Each modal box shown from now on is passed here before it is answered.
     virtual void ObserveBoxes(std::function<void(const BoxSeen&)> observer) = 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -10,6 +11,7 @@
 #include "event_log.h"
 #include "ui/glyph_strokes.h"
 #include "ui/key_chord.h"
+#include "ui/shortcuts.h"
 #include "ui/toolkit_core.h"
 #include "ui/typed_characters.h"
 
@@ -274,6 +276,35 @@ TEST(KeyChords, ReadAsAScriptNamesThemWithWhatTheyTypeAndCommand) {
         EXPECT_EQ(ui::EditCommandOf(*chord), c.command);
         EXPECT_EQ(ui::ParseChord(ui::ChordName(*chord)), chord) << "the name reads back: " << ui::ChordName(*chord);
     }
+}
+
+TEST(Shortcuts, TakeNoKeyAnEditNeedsAndClickAButtonOfTheMainWindowEach) {
+    std::vector<ui::KeyChord> seen;
+    int previous = -1;
+    for (const ui::Shortcut& s : ui::Shortcuts()) {
+        SCOPED_TRACE(s.chord);
+        const std::optional<KeyChord> chord = ui::ParseChord(s.chord);
+        ASSERT_TRUE(chord.has_value());
+        EXPECT_EQ(ui::ChordName(*chord), s.chord) << "written as the runner prints it";
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), *chord), 0) << "twice";
+        seen.push_back(*chord);
+        EXPECT_TRUE(chord->ctrl || chord->alt) << "a plain key types";
+        EXPECT_EQ(ui::EditCommandOf(*chord), EditCommand::None);
+        EXPECT_EQ(chord->key, KeyName::Character) << "Tab, Enter, Esc and the arrows stay the edits'";
+        EXPECT_FALSE(chord->ctrl && chord->shift && (chord->character == u'C' || chord->character == u'V')) << "the value chords";
+        const int row = ui::IndexOf(s.control);
+        ASSERT_GE(row, 0);
+        const ui::ControlSpec& spec = ui::Layout()[static_cast<std::size_t>(row)];
+        EXPECT_TRUE(spec.kind == ui::ControlKind::SpeedButton || spec.kind == ui::ControlKind::Button);
+        EXPECT_EQ(ui::WindowOf(spec), "Form1");
+        EXPECT_EQ(ui::ShortcutTarget("Form1", *chord), row);
+        EXPECT_EQ(ui::ShortcutTarget("Form2", *chord), -1);
+        EXPECT_EQ(ui::ShortcutOf(s.control), s.chord);
+        EXPECT_GT(row, previous) << "in layout order";
+        previous = row;
+    }
+    EXPECT_EQ(ui::ChordLabel("Ctrl+Shift+P"), u"Strg+Umschalt+P");
+    EXPECT_EQ(ui::ChordLabel("Ctrl+Plus"), u"Strg++");
 }
 
 }  // namespace

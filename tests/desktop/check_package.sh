@@ -43,7 +43,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Description | wc -l)" -gt 2 ] || problem "no extended Description"
 # What dpkg-shlibdeps reads off the program: each library with its minimum version.
 IFS=',' read -ra depends <<<"$(field Depends)"
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     found=0
     for item in "${depends[@]}"; do
         [[ "${item# }" == "$library (>= "*")" ]] && found=1

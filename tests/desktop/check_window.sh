@@ -2,7 +2,7 @@
 # Starts the program on a virtual X display and checks what the window system sees:
 # the main window's class must be the desktop entry's StartupWMClass, or the dock
 # cannot match the window to its menu entry and icon, and the window must carry the
-# icon in several sizes.
+# icon in several sizes (set just after its first frame).
 # Usage: check_window.sh PROGRAM DESKTOP_FILE
 set -euo pipefail
 program=$1
@@ -42,7 +42,13 @@ if [ "$class" != "$expected" ]; then
     exit 1
 fi
 
-sizes=$(xprop -id "$window" -notype _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ' || true)
+# The icon follows the window's first frame: wait for it a while.
+sizes=
+for _ in $(seq 50); do
+    sizes=$(xprop -id "$window" -notype _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ' || true)
+    [ -n "$sizes" ] && break
+    sleep 0.1
+done
 echo "_NET_WM_ICON: $sizes"
 for size in 16 32 48; do
     case "$sizes" in

@@ -15,9 +15,13 @@
 #include "numbers/complex_text.h"
 #include "numbers/complex_value.h"
 #include "numbers/notation.h"
+#include "row_name.h"
 
 namespace quorvel {
 namespace {
+
+using test::RowName;
+using test::TextRowName;
 
 using namespace std::string_view_literals;
 
@@ -38,39 +42,6 @@ constexpr double kMinNormal = std::numeric_limits<double>::min();
 
 std::uint64_t Bits(double x) { return std::bit_cast<std::uint64_t>(x); }
 
-// A test name made of the input: letters and digits stay, the rest is spelt out.
-std::string NameOf(std::u16string_view text) {
-    std::string name;
-    for (const char16_t c : text) {
-        if ((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) {
-            name += static_cast<char>(c);
-            continue;
-        }
-        switch (c) {
-            case u',': name += '_'; break;
-            case u'.': name += "_dot_"; break;
-            case u' ': name += "_blank_"; break;
-            case u'+': name += "plus"; break;
-            case u'-': name += "minus"; break;
-            case u'\u2212': name += "minussign"; break;
-            case u'\u2220': name += "_angle_"; break;
-            case u'\u00B0': name += "deg"; break;
-            case u'\u00B5': name += "micro"; break;
-            default: {
-                const char* hex = "0123456789ABCDEF";
-                name += "_U";
-                for (int shift = 12; shift >= 0; shift -= 4) name += hex[(c >> shift) & 0xF];
-                name += '_';
-            }
-        }
-    }
-    return name.empty() ? "empty" : name;
-}
-
-template <class Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& info) {
-    return NameOf(info.param.text);
-}
 
 // --- Texts that read, part for part to the bit -----------------------------------
 
@@ -298,7 +269,7 @@ class WritesRoundTripText : public ::testing::TestWithParam<NumberRow> {};
 
 TEST_P(WritesRoundTripText, Text) { EXPECT_EQ(RoundTripText(GetParam().x), GetParam().text); }
 
-std::string NumberRowName(const ::testing::TestParamInfo<NumberRow>& info) { return NameOf(info.param.text); }
+std::string NumberRowName(const ::testing::TestParamInfo<NumberRow>& info) { return TextRowName(info.param.text); }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, WritesRoundTripText,
@@ -319,7 +290,7 @@ struct ValueRow {
     std::u16string_view text;
 };
 
-std::string ValueRowName(const ::testing::TestParamInfo<ValueRow>& info) { return NameOf(info.param.text); }
+std::string ValueRowName(const ::testing::TestParamInfo<ValueRow>& info) { return TextRowName(info.param.text); }
 
 class WritesRectangular : public ::testing::TestWithParam<ValueRow> {};
 
@@ -448,14 +419,14 @@ TEST(ArbitraryText, ReadsOrRefusesCleanly) {
         const ComplexReading r = ReadComplex(text);
         if (r.Ok()) {
             ++read;
-            ASSERT_TRUE(std::isfinite(r.Real()) && std::isfinite(r.Imaginary())) << NameOf(text);
+            ASSERT_TRUE(std::isfinite(r.Real()) && std::isfinite(r.Imaginary())) << TextRowName(text);
             const ComplexReading again = ReadComplex(RectangularText(r.Real(), r.Imaginary()));
             ASSERT_TRUE(again.Ok());
-            EXPECT_EQ(Bits(again.Real()), Bits(r.Real())) << NameOf(text);
-            EXPECT_EQ(Bits(again.Imaginary()), Bits(r.Imaginary())) << NameOf(text);
+            EXPECT_EQ(Bits(again.Real()), Bits(r.Real())) << TextRowName(text);
+            EXPECT_EQ(Bits(again.Imaginary()), Bits(r.Imaginary())) << TextRowName(text);
         } else {
-            ASSERT_FALSE(r.Message().empty()) << NameOf(text);
-            for (const char16_t c : r.Message()) ASSERT_GE(c, 0x20) << NameOf(text);
+            ASSERT_FALSE(r.Message().empty()) << TextRowName(text);
+            for (const char16_t c : r.Message()) ASSERT_GE(c, 0x20) << TextRowName(text);
         }
     }
     EXPECT_GT(read, 1000);  // the alphabet makes many readable texts, or the check is idle
@@ -478,8 +449,8 @@ TEST(ArbitraryText, RealNumbersAgreeWithTheEntryFields) {
             continue;
         }
         ++compared;
-        EXPECT_EQ(Bits(r.Real()), Bits(typed)) << NameOf(text);
-        EXPECT_EQ(Bits(r.Imaginary()), Bits(0.0)) << NameOf(text);
+        EXPECT_EQ(Bits(r.Real()), Bits(typed)) << TextRowName(text);
+        EXPECT_EQ(Bits(r.Imaginary()), Bits(0.0)) << TextRowName(text);
     }
     EXPECT_GT(compared, 1000);
 }

@@ -15,9 +15,13 @@
 #include <vector>
 
 #include "numbers/calc_error.h"
+#include "row_name.h"
 
 namespace quorvel {
 namespace {
+
+using test::RowName;
+using test::TextRowName;
 
 // The suite runs once under LC_ALL=C and once under a German locale; adopting the
 // environment's locale makes that difference reach the C library.
@@ -35,36 +39,6 @@ std::u16string Message(std::u16string_view quoted) {
     return message;
 }
 
-// A test name made of the input: letters and digits stay, the rest is spelt out.
-std::string NameOf(std::u16string_view text) {
-    std::string name;
-    for (const char16_t c : text) {
-        if ((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) {
-            name += static_cast<char>(c);
-        } else if (c == u',') {
-            name += '_';
-        } else if (c == u'.') {
-            name += "_dot_";
-        } else if (c == u' ') {
-            name += "_blank_";
-        } else if (c == u'-') {
-            name += "minus";
-        } else if (c == u'+') {
-            name += "plus";
-        } else {
-            const char* hex = "0123456789ABCDEF";
-            name += "_U";
-            for (int shift = 12; shift >= 0; shift -= 4) name += hex[(c >> shift) & 0xF];
-            name += '_';
-        }
-    }
-    return name.empty() ? "empty" : name;
-}
-
-template <class Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& info) {
-    return NameOf(info.param.text);
-}
 
 // The double nearest to a text of this notation, by the standard library's reader.
 double NearestDouble(std::u16string_view text) {
@@ -418,7 +392,7 @@ INSTANTIATE_TEST_SUITE_P(
                 u"1,797693E+308", u"1,79769313486231E308"},
         FormRow{"1e21", 1e21, u"1000000000000000000000,000000", u"1000000000000000000000,000", u"1,000000E+21",
                 u"1,000000E+21", u"1E21"}),
-    [](const auto& info) { return NameOf(std::u16string(info.param.text, info.param.text + strlen(info.param.text))); });
+    [](const auto& info) { return TextRowName(std::u16string(info.param.text, info.param.text + strlen(info.param.text))); });
 
 TEST(Forms, HugeFixedIsRoundedBeforeWriting) {
     // Built by appending: GCC 12 warns falsely (-Wrestrict) of a literal put in front

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QTest>
 #include <QWidget>
 #include <map>
 #include <string>
@@ -110,8 +111,12 @@ TEST_F(QtDesktop, TreeHoldsEveryControlThatTakesInputWithItsNameAndHint) {
         const auto it = reached.find(W(row.name));
         ASSERT_NE(it, reached.end()) << "not in the accessibility tree as a control";
         EXPECT_EQ(it->second->text(QAccessible::Name), Q(ui::AccessibleNameOf(row.name)));
-        EXPECT_EQ(it->second->text(QAccessible::Description), Q(row.hint));
+        EXPECT_EQ(it->second->text(QAccessible::Description), Q(ui::AccessibleDescriptionOf(row)));
     }
+    // A button with a shortcut names it after its hint; one without has the hint alone.
+    EXPECT_TRUE(reached.at(W("SB_Addition"))->text(QAccessible::Description).endsWith(QStringLiteral(" \u2013 Tastenk\u00fcrzel: Strg++")));
+    EXPECT_EQ(reached.at(W("B_CLR_Z1"))->text(QAccessible::Description), QStringLiteral("Eingaben von Z1 l\u00f6schen \u2013 Tastenk\u00fcrzel: Alt+1"));
+    EXPECT_EQ(reached.at(W("B_Fertig"))->text(QAccessible::Description), Q(ui::Layout()[static_cast<std::size_t>(ui::IndexOf("B_Fertig"))].hint));
 }
 
 struct EditCase {
@@ -152,17 +157,30 @@ TEST_F(QtDesktop, HintWrittenLaterBecomesTheDescription) {
 
 QImage Device(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied); }
 
-TEST_F(QtDesktop, BothWindowsCarryTheProgramIcon) {
+// The main window takes the icon once its first frame is painted; the constants
+// window has it from the start.
+class QtWindowIcon : public QtDesktop {
+protected:
+    void SetUp() override {
+        QWidget* main = W(ui::kMainWindow);
+        ASSERT_TRUE(main->windowIcon().isNull()) << "the main window has its icon before its first frame";
+        main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+        ASSERT_TRUE(QTest::qWaitFor([main] { return !main->windowIcon().isNull(); }, 3000))
+            << "no icon after the first frame";
+    }
+};
+
+TEST_F(QtWindowIcon, BothWindowsCarryTheProgramIcon) {
     const QIcon main = W(ui::kMainWindow)->windowIcon();
     const QIcon constants = W(ui::kConstantsWindow)->windowIcon();
-    ASSERT_FALSE(main.isNull());
     ASSERT_FALSE(constants.isNull());
     EXPECT_EQ(Device(main.pixmap(QSize(32, 32), 1.0)), Device(constants.pixmap(QSize(32, 32), 1.0)));
     EXPECT_EQ(main.availableSizes(), ui::qt::ProgramIconSizes());
 }
 
 // The icon drawn: transparent outside the ring, the red phasor near the centre.
-TEST_F(QtDesktop, IconShowsTheDesign) {
+TEST_F(QtWindowIcon, IconShowsTheDesign) {
     const QImage image = Device(W(ui::kMainWindow)->windowIcon().pixmap(QSize(64, 64), 1.0));
     ASSERT_EQ(image.size(), QSize(64, 64));
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
@@ -178,7 +196,7 @@ struct ScaleCase {
     double scale;
 };
 
-class IconScale : public QtDesktop, public ::testing::WithParamInterface<ScaleCase> {};
+class IconScale : public QtWindowIcon, public ::testing::WithParamInterface<ScaleCase> {};
 
 // Sharp means drawn for the screen's pixels: at 1.5x a 32-pixel icon is a 48-pixel
 // drawing, the same as the icon drawn at 48 pixels, not 32 pixels scaled up.

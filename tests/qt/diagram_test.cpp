@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QEvent>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -102,17 +103,19 @@ QImage FreshPicture(std::u16string_view d1, std::u16string_view d2, std::u16stri
 TEST_F(QtDiagram, RepeatedPicturesLookAsIfDrawnAfresh) {
     // The canvas takes what a picture repeats of earlier ones from a kept image; every
     // picture must still come out as a canvas drawing it from nothing would draw it:
-    // repeated, changed, alternating, stopped half-way, and after drawing outside a
-    // picture.
+    // repeated, changed, alternating, stopped half-way, after drawing outside a picture,
+    // and after the box's pixels were written past the canvas.
     struct Step {
         std::u16string_view d1, d2, d3;
         bool clearFirst;
+        bool scribbleFirst = false;
     };
     const Step steps[] = {
         {u"90", u"180", u"-90", false}, {u"90", u"180", u"-90", false}, {u"30", u"-45", u"", false},
         {u"90", u"180", u"-90", false}, {u"30", u"-45", u"", true},     {u"0", u"0", u"0", false},
         {u"45", u"4k", u"90", false},   {u"45", u"4k", u"90", false},   {u"", u"", u"", false},
         {u"", u"", u"", true},          {u"-30", u"120", u"7", false},  {u"-30", u"120", u"7", false},
+        {u"-30", u"120", u"7", false, true}, {u"45", u"4k", u"90", false}, {u"45", u"4k", u"90", false, true},
     };
     auto* box = dynamic_cast<ui::qt::PaintBoxWidget*>(kit.Widget(ui::IndexOf("PB_Gauss")));
     ASSERT_NE(box, nullptr);
@@ -123,11 +126,39 @@ TEST_F(QtDiagram, RepeatedPicturesLookAsIfDrawnAfresh) {
             kit.Canvas().SetBrushColor(ui::clSilver);
             kit.Canvas().FillRect({0, 0, 190, 190});
         }
+        if (s.scribbleFirst) box->Image().fill(Qt::gray);
         try {
             Redraw(s.d1, s.d2, s.d3);
         } catch (const CalcError&) {  // NOLINT(bugprone-empty-catch): stopped at "4k", as intended
         }
         EXPECT_TRUE(box->Image() == FreshPicture(s.d1, s.d2, s.d3));
+    }
+}
+
+// Counts the paint events a widget receives.
+class PaintCount final : public QObject {
+public:
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count;
+        return false;
+    }
+};
+
+TEST_F(QtDiagram, OnlyAPictureThatDiffersFromTheOneShownIsPainted) {
+    struct Step {
+        const char* label;
+        std::u16string_view d3;
+        bool painted;
+    };
+    const Step steps[] = {{"changed", u"90", true}, {"repeated", u"90", false}, {"changed again", u"45", true},
+                          {"repeated again", u"45", false}, {"back", u"90", true}};
+    QWidget* box = kit.Widget(ui::IndexOf("PB_Gauss"));
+    for (const Step& s : steps) {
+        PaintCount paints(box);
+        Redraw(u"30", u"-60", s.d3);
+        EXPECT_EQ(paints.count > 0, s.painted) << s.label;
     }
 }
 

@@ -84,6 +84,25 @@ TEST_F(QtWindow, EditMenuIsGermanAndUndoesOneStep) {
     EXPECT_EQ(C("Z1_E_Real").GetText(), u"12") << "Qt's own history would go back further";
 }
 
+TEST_F(QtWindow, TheEditMenuOffersTheValueCommandsBelowItsOwn) {
+    driver.Type(ui::IndexOf("Z1_E_Real"), u"4,7k");
+    driver.Enter(ui::IndexOf("Z1_E_Real"));
+    WithContextMenu(W("Z1_E_ABS"), [](QMenu& menu) {
+        const QList<QAction*> actions = menu.actions();
+        QAction* copy = ActionNamed(menu, QStringLiteral("Wert kopieren"));
+        ASSERT_NE(copy, nullptr);
+        EXPECT_TRUE(actions.at(actions.indexOf(copy) - 1)->isSeparator()) << "below the edit's own entries";
+        EXPECT_EQ(copy->text().section(QLatin1Char('\t'), 1), QStringLiteral("Strg+Umschalt+C"));
+        EXPECT_NE(ActionNamed(menu, QStringLiteral("Wert kopieren (polar)")), nullptr);
+        copy->trigger();
+    });
+    EXPECT_EQ(driver.Clipboard(), u"4700 + j0") << "Z1 from its magnitude field, run once the menu closed";
+    WithContextMenu(W("Z3_E_ABS"), [](QMenu& menu) {
+        EXPECT_NE(ActionNamed(menu, QStringLiteral("Wert kopieren")), nullptr);
+        EXPECT_EQ(ActionNamed(menu, QStringLiteral("Wert einfügen")), nullptr) << "Z3 takes no paste";
+    });
+}
+
 // The controls of Panel1 that Tab reaches, in order, starting at Z1_E_Real.
 std::vector<std::string> TabStopsOfPanel1(QWidget* start) {
     std::vector<std::string> names;

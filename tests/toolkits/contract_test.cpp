@@ -14,6 +14,7 @@
 #include "numbers/calc_error.h"
 #include "toolkits/registry.h"
 #include "ui/key_chord.h"
+#include "ui/shortcuts.h"
 #include "ui/tab_order.h"
 
 // The contract of the controls, the windows, the timer, the box and the user driver,
@@ -519,7 +520,7 @@ TEST_P(Contract, ChordsThatAreNoEditCommandLeaveAnEditAlone) {
     const int real = Row("Z1_E_Real");
     Driver().Type(real, u"12");
     Log().seen.clear();
-    for (const char* chord : {"Ctrl+K", "Ctrl+U", "Ctrl+Shift+Z", "Ctrl+Y", "Alt+P", "Ctrl+Tab", "F5", "Ctrl+1"}) {
+    for (const char* chord : {"Ctrl+J", "Ctrl+U", "Ctrl+Shift+Z", "Ctrl+Y", "Alt+P", "Ctrl+Tab", "F5", "Ctrl+9"}) {
         SCOPED_TRACE(chord);
         Driver().Press(real, Chord(chord));
         EXPECT_EQ(C("Z1_E_Real").GetText(), u"12");
@@ -532,6 +533,41 @@ TEST_P(Contract, ChordsThatAreNoEditCommandLeaveAnEditAlone) {
     EXPECT_EQ(Log().seen[0].key, 27);
     EXPECT_EQ(Log().seen[1].key, 13);
     EXPECT_EQ(C("Z1_E_Real").GetText(), u"12");
+}
+
+TEST_P(Contract, EachShortcutClicksItsControlFromAFieldThatSeesNoKeyOfIt) {
+    const int real = Row("Z1_E_Real");
+    Driver().Type(real, u"12");
+    for (const ui::Shortcut& shortcut : ui::Shortcuts()) {
+        SCOPED_TRACE(shortcut.chord);
+        Log().seen.clear();
+        Driver().Press(real, Chord(shortcut.chord.data()));
+        EXPECT_EQ(Log().Names(EventKind::Click), std::vector<std::string>{std::string(shortcut.control)});
+        EXPECT_TRUE(Log().Names(EventKind::KeyPress).empty());
+        EXPECT_EQ(C("Z1_E_Real").GetText(), u"12");
+    }
+    // A disabled control is not clicked, and its chord still reaches no field; another
+    // window has its own shortcuts.
+    C("SB_Addition").SetEnabled(false);
+    Log().seen.clear();
+    Driver().Press(real, Chord("Ctrl+Plus"));
+    EXPECT_TRUE(Log().seen.empty());
+    W("Form2").Show();
+    Settle();
+    Log().seen.clear();
+    Driver().Press(Row("BB_Pi_Z1"), Chord("Ctrl+L"));
+    EXPECT_TRUE(Log().Names(EventKind::Click).empty());
+}
+
+TEST_P(Contract, TheMainWindowStaysOnTopWhileItsEntryIsChecked) {
+    Log().seen.clear();
+    EXPECT_FALSE(Driver().StaysOnTop());
+    Driver().ChooseStayOnTop();
+    EXPECT_TRUE(Driver().StaysOnTop());
+    EXPECT_TRUE(W("Form1").IsVisible()) << "the window stays on the screen";
+    Driver().ChooseStayOnTop();
+    EXPECT_FALSE(Driver().StaysOnTop());
+    EXPECT_EQ(Count("Form1", EventKind::Show), 0) << "the window is not shown anew";
 }
 
 INSTANTIATE_TEST_SUITE_P(Toolkits, Contract, testing::ValuesIn(toolkits::Sessions()),

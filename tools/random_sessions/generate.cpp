@@ -6,7 +6,8 @@
 // entry and of the two toolkits' edits: numbers with commas and exponents, all prefix
 // letters, signs, blanks, letters and unit words, control characters, characters
 // outside ASCII and outside the Basic Multilingual Plane, lone surrogate halves,
-// long digit runs, INF and NAN. An endless session never ends the program.
+// long digit runs, INF and NAN; key chords and the clipboard. An endless session never
+// ends the program.
 
 #include <array>
 #include <cstdint>
@@ -30,12 +31,18 @@ public:
         for (const ControlSpec& row : quorvel::ui::Layout()) {
             all_.emplace_back(row.name);
             switch (row.kind) {
-                case ControlKind::Edit: edits_.emplace_back(row.name); break;
+                case ControlKind::Edit:
+                    edits_.emplace_back(row.name);
+                    focusable_.emplace_back(row.name);
+                    break;
+                case ControlKind::SpeedButton: clickable_.emplace_back(row.name); break;
+                case ControlKind::RadioButton: radios_.emplace_back(row.name); [[fallthrough]];
                 case ControlKind::Button:
-                case ControlKind::SpeedButton:
                 case ControlKind::BitBtn:
                 case ControlKind::CheckBox:
-                case ControlKind::RadioButton: clickable_.emplace_back(row.name); break;
+                    clickable_.emplace_back(row.name);
+                    focusable_.emplace_back(row.name);
+                    break;
                 case ControlKind::Form: windows_.emplace_back(row.name); break;
                 default: break;
             }
@@ -56,6 +63,8 @@ public:
         if (roll < 83) return "move " + Pick(windows_) + ' ' + std::to_string(Below(1400) - 100) + ' ' +
                               std::to_string(Below(1000) - 100);
         if (roll < 84) return "close Form2";
+        if (roll < 89) return Press();
+        if (roll < 90) return "clipboard " + Quoted(Text());
         return Request();
     }
 
@@ -72,6 +81,16 @@ private:
         }
     }
 
+    // A key chord on a control that takes the focus: typing, the edits' own chords,
+    // chords that must leave an edit alone, Tab, and the arrows of a radio pair.
+    std::string Press() {
+        static constexpr std::array<const char*, 21> kChords{"Tab",    "Shift+Tab", "Tab",    "Ctrl+A", "Ctrl+C",       "Ctrl+X", "Ctrl+V",
+                                                             "Ctrl+V", "Ctrl+Z",    "Enter",  "Esc",    "Alt+1",        "Ctrl+J", "Ctrl+P",
+                                                             "a",      "Shift+k",   "7",      "Minus",  "Ctrl+Shift+C", "Ctrl+Shift+V", "Ctrl+Shift+V"};
+        if (Below(5) == 0) return "press " + Pick(radios_) + (Below(2) == 0 ? " Up" : " Down");
+        return "press " + Pick(focusable_) + ' ' + kChords[static_cast<std::size_t>(Below(kChords.size()))];
+    }
+
     std::string Request() {
         static constexpr std::array<const char*, 8> kProps{"text", "visible", "enabled", "checked", "color", "hint", "bold", "geometry"};
         static constexpr std::array<const char*, 13> kValues{"Z1", "Z2", "Z3", "Z3_F", "_M11", "_M12", "_M13", "_M21", "_M22", "_M23", "_M31", "_M32", "_M33"};
@@ -85,7 +104,8 @@ private:
         }
         if (roll < 92) return std::string("print ") + kValues[static_cast<std::size_t>(Below(kValues.size()))];
         if (roll < 97) return "print diagram";
-        if (roll < 99) return "print canvas";
+        if (roll < 98) return "print canvas";
+        if (roll < 99) return "print clipboard";
         return "dump";
     }
 
@@ -98,7 +118,8 @@ private:
             u"abc", u"Henry", u"Farad", u"1e400", u"1e-400", u"1e5001", u"2,5E+308", u"-1e-13", u"1e200",
             u"\t", u"\r", u"\n", u"\u0001", u"\u007f", u"\u00a0", u"\u00e4\u00f6\u00fc\u00df", u"\u0966\u0967\u0968",
             u"\ufeff", u"\ufffe", u"\ufeff3", u"\U0001F600", u"\U0001D7D9", u"\xd800", u"\xdc00", u"\u200b", u"\u2028",
-            u"\ue000", u"\u0301", u"\u00b5\u00b5"};
+            u"\ue000", u"\u0301", u"\u00b5\u00b5", u"3+4j", u"3 - j4", u"-2i", u"j", u"5\u222053,13\u00b0", u"2 \u2220 0,5 rad",
+            u"1,5 + j2,5E3", u"\u22124,7k"};
         const int roll = Below(100);
         if (roll < 45) return kWords[static_cast<std::size_t>(Below(static_cast<int>(kWords.size())))];
         if (roll < 75) return Number();
@@ -155,7 +176,7 @@ private:
 
     std::mt19937_64 random_;
     bool endless_;
-    std::vector<std::string> all_, edits_, clickable_, windows_;
+    std::vector<std::string> all_, edits_, clickable_, focusable_, radios_, windows_;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "diagram/phasor_geometry.h"
 #include "ui/key_chord.h"
+#include "ui/shortcuts.h"
 #include "ui/tab_order.h"
 #include "ui/text.h"
 
@@ -117,6 +118,9 @@ bool Runner::Execute(const std::vector<Word>& words) {
         const bool arrow = chord->key == ui::KeyName::Up || chord->key == ui::KeyName::Down || chord->key == ui::KeyName::Left || chord->key == ui::KeyName::Right;
         if (arrow && (s.kind != ui::ControlKind::RadioButton || !ui::ArrowOf(*chord))) throw ScriptError("plain arrow keys are for radio buttons: " + words[2].raw);
         userAction(row, [&] { drive.Press(row, *chord); });
+    } else if (cmd == "shortcuts") {
+        Expect(words, 1, "shortcuts");
+        for (const ui::Shortcut& s : ui::Shortcuts()) out_ << "shortcut " << s.chord << ' ' << s.control << '\n';
     } else if (cmd == "clipboard") {
         Expect(words, 2, "clipboard TEXT");
         if (!words[1].quoted) throw ScriptError("TEXT must be quoted");

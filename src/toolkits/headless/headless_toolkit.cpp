@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/shortcuts.h"
 #include "ui/tab_order.h"
 #include "ui/text.h"
 #include "ui/typed_characters.h"
@@ -36,7 +37,9 @@ void HeadlessControl::SetText(std::u16string_view text) {
     undo_.ProgramWrite();
     if (text == text_) return;
     text_ = text;
-    cursor_ = anchor_ = text_.size();
+    // A text written by the program shows its beginning, as a desktop edit does;
+    // where the user types, the cursor stays after the text.
+    cursor_ = anchor_ = kit_->FocusedRow() == row_ ? text_.size() : 0;
     if (IsEdit(*spec_)) kit_->Raise(row_, EventKind::Change);
 }
 
@@ -150,6 +153,7 @@ bool HeadlessWindow::IsVisible() const { return kit_->WindowVisible(row_); }
 void HeadlessWindow::Show() {
     if (kit_->WindowVisible(row_)) return;
     kit_->SetWindowVisible(row_, true);
+    kit_->FocusTaken();
     kit_->Raise(row_, EventKind::Show);
     kit_->PaintIfShowing();
 }
@@ -180,11 +184,13 @@ void HeadlessMessages::ShowError(std::u16string_view title, std::u16string_view 
     ++count_;
     const std::u16string shown = BoxText(text);
     last_ = RecordedBox{std::u16string(title), shown};
+    if (onOpen) onOpen();
     // Every box of the program is an error box.
     if (observer) observer(BoxSeen{std::u16string(title), shown, "error"});
 }
 
 HeadlessToolkit::HeadlessToolkit() : timer_(*this), canvas_(0, 0) {
+    messages_.onOpen = [this] { FocusTaken(); };
     const auto rows = Layout();
     controls_.reserve(rows.size());
     windows_.resize(rows.size());
@@ -248,16 +254,16 @@ void HeadlessToolkit::EditCommand(int row, ui::EditCommand command) {
         case EditCommand::Undo: c.Undo(); break;
         case EditCommand::SelectAll: c.SelectAll(); break;
         case EditCommand::Copy:
-            if (!c.SelectedText().empty()) clipboard_ = c.SelectedText();
+            if (!c.SelectedText().empty()) platform_.SetClipboardText(c.SelectedText());
             break;
         case EditCommand::Cut:
             if (readOnly || c.SelectedText().empty()) break;
-            clipboard_ = c.SelectedText();
+            platform_.SetClipboardText(c.SelectedText());
             c.DeleteSelection();
             break;
         case EditCommand::Paste:
             if (readOnly) break;
-            if (!c.SelectedText().empty() || (clipboard_ && !clipboard_->empty())) c.ReplaceSelection(clipboard_.value_or(u""));
+            if (const std::u16string clip = platform_.ClipboardText().value_or(u""); !c.SelectedText().empty() || !clip.empty()) c.ReplaceSelection(clip);
             break;
         case EditCommand::None: break;
     }
@@ -269,6 +275,8 @@ void HeadlessToolkit::Press(int row, const KeyChord& chord) {
         Focus(row);
         if (IsEdit(s)) At(row).CursorToEnd();
     }
+    if (RunShortcut(*this, core_, row, chord)) return;
+    if (IsEdit(s) && core_.RunFieldChord(row, chord)) return;
     if (chord.key == KeyName::Tab) {
         if (!chord.ctrl && !chord.alt) TabFrom(row, !chord.shift);
         return;

@@ -138,6 +138,8 @@ public:
         last_.reset();
     }
     std::function<void(const BoxSeen&)> observer;
+    // Called as a box opens: it takes the keyboard focus.
+    std::function<void()> onOpen;
 
 private:
     std::size_t count_ = 0;
@@ -147,7 +149,11 @@ private:
 class HeadlessPlatform final : public UiPlatform {
 public:
     void SwitchWarningBeepOff() override { ++beepOffCalls; }
+    [[nodiscard]] std::optional<std::u16string> ClipboardText() override { return clipboard; }
+    void SetClipboardText(std::u16string_view text) override { clipboard = std::u16string(text); }
     int beepOffCalls = 0;
+    // The runner's own clipboard: no other program shares it.
+    std::optional<std::u16string> clipboard;
 };
 
 class HeadlessToolkit final : public Toolkit, public UserDriver {
@@ -179,9 +185,11 @@ public:
     void Move(int row, int x, int y) override;
     void CloseWindow(int row) override;
     void Press(int row, const KeyChord& chord) override;
-    void SetClipboard(std::u16string_view text) override { clipboard_ = std::u16string(text); }
-    [[nodiscard]] std::optional<std::u16string> Clipboard() override { return clipboard_; }
+    void SetClipboard(std::u16string_view text) override { platform_.SetClipboardText(text); }
+    [[nodiscard]] std::optional<std::u16string> Clipboard() override { return platform_.ClipboardText(); }
     [[nodiscard]] int FocusedRow() override { return focused_; }
+    void ChooseStayOnTop() override { staysOnTop_ = !staysOnTop_; }
+    [[nodiscard]] bool StaysOnTop() override { return staysOnTop_; }
     void ObserveBoxes(std::function<void(const BoxSeen&)> observer) override {
         messages_.observer = std::move(observer);
     }
@@ -198,6 +206,10 @@ public:
     // Used by the controls and windows, on the one thread, re-entrantly.
     void Raise(int row, EventKind event, char16_t key = 0) { core_.Raise(row, event, key); }
     void SetWindowVisible(int row, bool visible);
+    // A box or a window that appears takes the keyboard focus from the control that
+    // had it; the control gets it back by the next action on it, which ends its edit
+    // run as every focus gain does.
+    void FocusTaken() { focused_ = -1; }
     void MarkClosed() { core_.MarkClosed(); }
     // Called after anything that may change whether the paint box is seen: raises its
     // Paint where it has just appeared (ToolkitCore::Appeared).
@@ -220,8 +232,7 @@ private:
     HeadlessPlatform platform_;
     ToolkitCore core_;
     int focused_ = -1;
-    // The runner's own clipboard: no other program shares it.
-    std::optional<std::u16string> clipboard_;
+    bool staysOnTop_ = false;
 };
 
 }  // namespace quorvel::ui::headless

@@ -123,7 +123,9 @@ private:
 // circle, axes and labels before its phasors). The canvas keeps the image as it stood
 // at that point of an earlier picture together with the operations that made it; a
 // picture that repeats them takes the image instead of drawing them again, and draws
-// on from there. What ends on screen is what drawing every operation would give.
+// on from there. A picture that repeats the whole last one while the box still shows
+// it (an Enter or a click that leaves the values as they were) draws nothing and asks
+// for no repaint. What ends on screen is what drawing every operation would give.
 //
 // Invariants: `painter_` is only active while `pictureDepth_` > 0; `fonts_` holds one
 // entry per text size drawn so far; `keptImage_`, when not null, is the image after
@@ -168,6 +170,7 @@ private:
     };
     // How the current picture stands to the kept operations.
     enum class Course {
+        Unchanged,  // every operation so far repeats the picture the box shows: none is drawn
         Repeating,  // every operation so far repeats the kept ones: none is drawn yet
         Comparing,  // nothing kept to take, so each is drawn while compared with the last picture
         Drawing,    // each is drawn
@@ -184,6 +187,9 @@ private:
     [[nodiscard]] bool RepeatsKept(std::size_t start, std::size_t end) const;
     [[nodiscard]] bool Keepable(std::size_t length) const;
     void Keep(std::size_t length);
+    // Brings the box, which shows the last whole picture, to the image of this
+    // picture's operations before `start`.
+    void LeaveUnchanged(std::size_t start);
 
     PaintBoxWidget* box_;
     QPainter painter_;
@@ -195,6 +201,11 @@ private:
     std::vector<int> tape_;
     std::vector<int> kept_;  // operations of an earlier picture (a leading part of it)
     QImage keptImage_;       // the image after them, or null where none is kept yet
+    // The last whole picture, when it began with a fill of the whole box, and the key
+    // of the box's image right after it: while the key is the same, the box shows
+    // exactly that picture (any write to the image changes its key).
+    std::vector<int> shown_;
+    qint64 shownKey_ = 0;
     Course course_ = Course::Drawing;
     int penWidth_ = 1;
     Color penColor_ = clBlack;
@@ -217,6 +228,8 @@ private:
 class QtPlatform final : public UiPlatform {
 public:
     void SwitchWarningBeepOff() override;
+    [[nodiscard]] std::optional<std::u16string> ClipboardText() override;
+    void SetClipboardText(std::u16string_view text) override;
 };
 
 // Turns widget events the table binds into calculator events: mouse entry of

@@ -103,6 +103,25 @@ void QtCanvas::Keep(std::size_t length) {
     keptImage_ = box_->Image().copy();
 }
 
+void QtCanvas::LeaveUnchanged(std::size_t start) {
+    if (!keptImage_.isNull() && kept_.size() <= start && std::equal(kept_.begin(), kept_.end(), tape_.begin())) {
+        // The kept image, and on from it what this picture drew since.
+        QImage& image = box_->Image();
+        std::copy_n(keptImage_.constBits(), image.sizeInBytes(), image.bits());
+        for (std::size_t at = kept_.size(); at < start; at += 2 + static_cast<std::size_t>(tape_[at + 1])) {
+            Draw(Painter(), tape_.data() + at);
+        }
+    } else {
+        // This picture parts from the kept operations too: drawn as a repeating one
+        // that parts at `start` would be.
+        for (std::size_t at = 0; at < start; at += 2 + static_cast<std::size_t>(tape_[at + 1])) {
+            Draw(Painter(), tape_.data() + at);
+        }
+        if (Keepable(start)) Keep(start);
+    }
+    course_ = Course::Drawing;
+}
+
 void QtCanvas::Submit(std::size_t start) {
     if (pictureDepth_ == 0) {
         {
@@ -115,6 +134,13 @@ void QtCanvas::Submit(std::size_t start) {
     }
     const std::size_t end = tape_.size();
     switch (course_) {
+        case Course::Unchanged:
+            if (end <= shown_.size() && std::equal(tape_.begin() + static_cast<std::ptrdiff_t>(start), tape_.end(),
+                                                   shown_.begin() + static_cast<std::ptrdiff_t>(start))) {
+                return;
+            }
+            LeaveUnchanged(start);
+            break;
         case Course::Repeating:
             if (RepeatsKept(start, end)) {
                 if (end == kept_.size()) {
@@ -148,7 +174,9 @@ void QtCanvas::Submit(std::size_t start) {
 void QtCanvas::BeginPicture() {
     if (pictureDepth_++ > 0) return;
     tape_.clear();
-    if (!keptImage_.isNull() && keptImage_.size() == box_->Image().size()) {
+    if (!shown_.empty() && box_->Image().cacheKey() == shownKey_) {
+        course_ = Course::Unchanged;
+    } else if (!keptImage_.isNull() && keptImage_.size() == box_->Image().size()) {
         course_ = Course::Repeating;
     } else {
         course_ = kept_.empty() ? Course::Drawing : Course::Comparing;
@@ -157,6 +185,10 @@ void QtCanvas::BeginPicture() {
 
 void QtCanvas::EndPicture() {
     if (--pictureDepth_ > 0) return;
+    if (course_ == Course::Unchanged) {
+        if (tape_.size() == shown_.size()) return;  // the box shows this very picture
+        LeaveUnchanged(tape_.size());  // it stopped within the last one
+    }
     if (course_ == Course::Repeating) {
         // The picture stopped within the kept operations: it is drawn as far as it came.
         for (std::size_t at = 0; at < tape_.size(); at += 2 + static_cast<std::size_t>(tape_[at + 1])) {
@@ -168,6 +200,12 @@ void QtCanvas::EndPicture() {
         kept_ = tape_;  // the next picture is compared with this one
     }
     if (painter_.isActive()) painter_.end();
+    if (Keepable(tape_.size())) {
+        shown_ = tape_;
+        shownKey_ = box_->Image().cacheKey();
+    } else {
+        shown_.clear();
+    }
     box_->update();
 }
 

@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QWindow>
 
@@ -41,6 +44,9 @@ QtControl::QtControl(QtToolkit& kit, int row, QWidget* widget)
         edit_->onRunEnd = [this] { undo_.EndRun(); };
         edit_->canUndo = [this] { return undo_.CanUndo(); };
         edit_->onClick = [this] { kit_->Raise(row_, EventKind::Click); };
+        edit_->extraMenu = [this] { return kit_->Core().FieldMenuOf(row_); };
+        edit_->onCommand = [this](int command) { kit_->Core().FieldCommand(row_, command); };
+        edit_->onChord = [this](const KeyChord& chord) { return kit_->Core().RunFieldChord(row_, chord); };
         QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] { kit_->Guard([this] { OnTextChanged(); }); });
     }
 }
@@ -239,6 +245,14 @@ void QtMessages::ShowError(std::u16string_view title, std::u16string_view text) 
     QMessageBox box(QMessageBox::Critical, Q(title), Q(BoxText(text)), QMessageBox::Ok, parent);
     box.exec();
 }
+
+std::optional<std::u16string> QtPlatform::ClipboardText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr || !data->hasText()) return std::nullopt;
+    return U(data->text());
+}
+
+void QtPlatform::SetClipboardText(std::u16string_view text) { QGuiApplication::clipboard()->setText(Q(text)); }
 
 void QtPlatform::SwitchWarningBeepOff() {
     // The Qt toolkit runs on Linux, where there is no system-wide beep the program

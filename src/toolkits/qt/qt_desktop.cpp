@@ -1,13 +1,14 @@
 #include "toolkits/qt/qt_desktop.h"
 
-#include <QFile>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 #include "ui/accessible_names.h"
 
@@ -27,46 +28,81 @@ namespace {
 
 QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
 
-QByteArray IconSource() {
-    RegisterIconResource();
-    QFile file(QStringLiteral(":/quorvel/icon.svg"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+// The sides of the bitmaps built into the program: those of the hicolor theme.
+constexpr int kBitmapSides[] = {QUORVEL_ICON_SIZES};
 
-// Renders the SVG for each request, so the icon is drawn for the exact pixel size a
-// screen at 1x, 1.5x or 2x needs instead of being scaled from a fixed bitmap. QIcon
-// asks for the size in device pixels, so no scaled variant is needed.
-class SvgIconEngine final : public QIconEngine {
+// The largest size a window offers its window system. A dock or a switcher that
+// wants more finds the desktop entry's icon in the theme; the 256-pixel bitmap in
+// the window's icon property would cost a quarter of a megabyte of memory while the
+// icon is handed over.
+constexpr int kLargestWindowIcon = 128;
+
+// The hicolor bitmaps, each read when a size is asked for and kept by no one: a
+// window system reads every size once when the icon is set, and a bitmap kept for
+// later would only add to the program's memory.
+class BitmapIconEngine final : public QIconEngine {
 public:
-    explicit SvgIconEngine(const QByteArray& source) : source_(source), renderer_(source) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-        const int side = std::min(rect.width(), rect.height());
-        const QRect square(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side, side);
-        renderer_.render(painter, square);
+    QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        if (size.isEmpty()) return {};
+        // The bitmap of that size, or the next larger one scaled down (the largest
+        // scaled up past it).
+        const int side = std::min(size.width(), size.height());
+        const int* source = std::find_if(std::begin(kBitmapSides), std::end(kBitmapSides),
+                                         [side](int bitmap) { return bitmap >= side; });
+        if (source == std::end(kBitmapSides)) --source;
+        RegisterIconResource();
+        // Qt's built-in PNG reader alone: a reader left to find the format would first
+        // ask every image-format plugin whether it reads the file, loading each (the SVG
+        // one with Qt's SVG module).
+        QImageReader reader(QStringLiteral(":/quorvel/icon/%1.png").arg(*source), "png");
+        reader.setAutoDetectImageFormat(false);
+        QImage image = reader.read();
+        if (image.size() != QSize(side, side)) {
+            image = image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        return QPixmap::fromImage(std::move(image));
     }
 
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap pm(size);
-        pm.fill(Qt::transparent);
-        if (size.isEmpty()) return pm;
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        paint(&p, QRect(QPoint(0, 0), size), mode, state);
-        return pm;
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const int side = std::min(rect.width(), rect.height());
+        const QRect square(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side, side);
+        painter->drawPixmap(square, pixmap(square.size(), mode, state));
     }
 
     [[nodiscard]] QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
         return ProgramIconSizes();
     }
 
-    [[nodiscard]] bool isNull() override { return !renderer_.isValid(); }
-    [[nodiscard]] QString key() const override { return QStringLiteral("quorvel-svg"); }
-    [[nodiscard]] QIconEngine* clone() const override { return new SvgIconEngine(source_); }
+    [[nodiscard]] QString key() const override { return QStringLiteral("quorvel-bitmaps"); }
+    [[nodiscard]] QIconEngine* clone() const override { return new BitmapIconEngine; }
+};
+
+// Gives a window its icon once its first frame is painted. The window system reads
+// an icon's every size when it is set, which would otherwise come before that frame.
+class IconAfterFirstPaint final : public QObject {
+public:
+    IconAfterFirstPaint(QWidget& window, QIcon icon) : QObject(&window), window_(window), icon_(std::move(icon)) {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            window_.removeEventFilter(this);
+            // Queued: the painted frame goes to the screen when the paint returns.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    window_.setWindowIcon(icon_);
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
 
 private:
-    QByteArray source_;
-    QSvgRenderer renderer_;
+    QWidget& window_;
+    QIcon icon_;
 };
 
 }  // namespace
@@ -83,18 +119,22 @@ void NameProgram() {
     QGuiApplication::setDesktopFileName(ApplicationId());
 }
 
-QIcon ProgramIcon() { return QIcon(new SvgIconEngine(IconSource())); }
+QIcon ProgramIcon() { return QIcon(new BitmapIconEngine); }
+
+void SetIconAfterFirstPaint(QWidget& window, const QIcon& icon) { new IconAfterFirstPaint(window, icon); }
 
 QList<QSize> ProgramIconSizes() {
     QList<QSize> sizes;
-    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) sizes.append(QSize(side, side));
+    for (const int side : kBitmapSides) {
+        if (side <= kLargestWindowIcon) sizes.append(QSize(side, side));
+    }
     return sizes;
 }
 
 void ApplyAccessibleText(QWidget& widget, const ControlSpec& row) {
     const std::u16string_view name = AccessibleNameOf(row.name);
     if (!name.empty()) widget.setAccessibleName(Q(name));
-    if (!row.hint.empty()) widget.setAccessibleDescription(Q(row.hint));
+    if (const std::u16string description = AccessibleDescriptionOf(row); !description.empty()) widget.setAccessibleDescription(Q(description));
 }
 
 }  // namespace quorvel::ui::qt

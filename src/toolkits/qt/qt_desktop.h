@@ -23,12 +23,17 @@ namespace quorvel::ui::qt {
 // the window system reads them when a window is created.
 void NameProgram();
 
-// The program's icon: the vector design, drawn at whatever size and screen scale is
-// asked for.
+// The program's icon: the design as the hicolor theme's bitmaps, one for each size
+// below; a size between them is scaled from the next larger one. Each bitmap is
+// read when it is asked for.
 [[nodiscard]] QIcon ProgramIcon();
 
+// Gives the window the icon when its first frame has been painted, so that the
+// window system's reading of every size does not delay that frame.
+void SetIconAfterFirstPaint(QWidget& window, const QIcon& icon);
+
 // The sizes the icon offers to a window system that wants pixmaps: those of the
-// hicolor theme.
+// hicolor theme up to 128 pixels.
 [[nodiscard]] QList<QSize> ProgramIconSizes();
 
 // Sets the control's accessible name from the table and its hint as the accessible

@@ -1,9 +1,8 @@
 #include "toolkits/qt/qt_driver.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
-#include <QClipboard>
-#include <QMimeData>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,6 +10,7 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include "toolkits/qt/qt_keys.h"
 #include "toolkits/qt/qt_text.h"
 #include "ui/typed_characters.h"
 
@@ -19,31 +19,6 @@ namespace quorvel::ui::qt {
 namespace {
 
 QPoint Center(const QWidget* w) { return w->rect().center(); }
-
-// The key a keyboard sends for the chord; the character it types comes from TypedBy.
-Qt::Key QtKeyOf(const KeyChord& chord) {
-    switch (chord.key) {
-        case KeyName::Character:
-            if (chord.character >= u'A' && chord.character <= u'Z') return static_cast<Qt::Key>(Qt::Key_A + (chord.character - u'A'));
-            if (chord.character >= u'0' && chord.character <= u'9') return static_cast<Qt::Key>(Qt::Key_0 + (chord.character - u'0'));
-            switch (chord.character) {
-                case u'+': return Qt::Key_Plus;
-                case u'-': return Qt::Key_Minus;
-                case u'*': return Qt::Key_Asterisk;
-                default: return Qt::Key_Slash;
-            }
-        case KeyName::Enter: return Qt::Key_Return;
-        // The keyboard sends Shift+Tab as Backtab.
-        case KeyName::Tab: return chord.shift ? Qt::Key_Backtab : Qt::Key_Tab;
-        case KeyName::Escape: return Qt::Key_Escape;
-        case KeyName::Function: return static_cast<Qt::Key>(Qt::Key_F1 + (chord.function - 1));
-        case KeyName::Up: return Qt::Key_Up;
-        case KeyName::Down: return Qt::Key_Down;
-        case KeyName::Left: return Qt::Key_Left;
-        case KeyName::Right: return Qt::Key_Right;
-    }
-    return Qt::Key_unknown;
-}
 
 }  // namespace
 
@@ -208,10 +183,8 @@ void QtDriver::Press(int row, const KeyChord& chord) {
         if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->end(false);
     }
     QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : w;
-    Qt::KeyboardModifiers mods;
-    if (chord.ctrl) mods |= Qt::ControlModifier;
-    if (chord.shift) mods |= Qt::ShiftModifier;
-    if (chord.alt) mods |= Qt::AltModifier;
+    const Qt::KeyboardModifiers mods = QtModifiersOf(chord);
+    // The character it types comes from the one rule of every toolkit.
     const char16_t typed = TypedBy(chord);
     const QString text = typed != 0 ? QString(QChar(typed)) : QString();
     const Qt::Key key = QtKeyOf(chord);
@@ -221,14 +194,20 @@ void QtDriver::Press(int row, const KeyChord& chord) {
 }
 
 void QtDriver::SetClipboard(std::u16string_view text) {
-    QGuiApplication::clipboard()->setText(Q(text));
+    kit_->Platform().SetClipboardText(text);
     Settle();
 }
 
-std::optional<std::u16string> QtDriver::Clipboard() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (data == nullptr || !data->hasText()) return std::nullopt;
-    return U(data->text());
+std::optional<std::u16string> QtDriver::Clipboard() { return kit_->Platform().ClipboardText(); }
+
+void QtDriver::ChooseStayOnTop() {
+    kit_->StayOnTopAction()->trigger();
+    Settle();
+}
+
+bool QtDriver::StaysOnTop() {
+    const QWindow* window = kit_->Widget(kit_->Core().MainRow())->windowHandle();
+    return window != nullptr && window->flags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
 int QtDriver::FocusedRow() {

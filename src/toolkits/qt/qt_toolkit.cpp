@@ -1,5 +1,6 @@
 #include "toolkits/qt/qt_toolkit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
@@ -16,17 +17,21 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStyleOption>
 #include <QToolTip>
 #include <QTranslator>
+#include <QWindow>
 #include <qdrawutil.h>
 #include <algorithm>
 #include <cstdio>
 
 #include "toolkits/qt/qt_adapters.h"
 #include "toolkits/qt/qt_desktop.h"
+#include "toolkits/qt/qt_keys.h"
 #include "toolkits/qt/qt_text.h"
 #include "ui/glyph_strokes.h"
+#include "ui/shortcuts.h"
 #include "ui/tab_order.h"
 
 namespace quorvel::ui::qt {
@@ -219,6 +224,7 @@ void QtToolkit::Build() {
     const auto rows = Layout();
     controls_.resize(rows.size());
     windows_.resize(rows.size());
+    const QIcon icon = ProgramIcon();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ControlSpec& s = rows[i];
         const int row = static_cast<int>(i);
@@ -233,7 +239,11 @@ void QtToolkit::Build() {
                 }
                 w = new QWidget(nullptr, flags);
                 w->setWindowTitle(Q(s.text));
-                w->setWindowIcon(ProgramIcon());
+                if (IsMainWindow(s)) {
+                    SetIconAfterFirstPaint(*w, icon);
+                } else {
+                    w->setWindowIcon(icon);
+                }
                 if (s.Has(kFixedSize)) {
                     w->setFixedSize(s.place.w, s.place.h);
                 } else {
@@ -363,6 +373,36 @@ void QtToolkit::Build() {
     messages_ = std::make_unique<QtMessages>(*this);
     platform_ = std::make_unique<QtPlatform>();
     ApplyTabOrder();
+    AddShortcuts();
+    AddStayOnTop();
+}
+
+void QtToolkit::AddStayOnTop() {
+    // The window manager owns the title bar's menu on Linux desktops, so the entry is
+    // in the window's own menu, which a right click on its background opens.
+    QWidget* window = Widget(core_.MainRow());
+    stayOnTop_ = new QAction(Q(kStayOnTopEntry), window);
+    stayOnTop_->setCheckable(true);
+    window->addAction(stayOnTop_);
+    window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    QObject::connect(stayOnTop_, &QAction::toggled, window, [window](bool on) {
+        // Set on the platform window, which keeps a shown window on the screen; the
+        // widget's own flags would hide it and show it anew.
+        window->winId();
+        window->windowHandle()->setFlag(Qt::WindowStaysOnTopHint, on);
+    });
+}
+
+void QtToolkit::AddShortcuts() {
+    for (const Shortcut& s : Shortcuts()) {
+        const std::optional<KeyChord> chord = ParseChord(s.chord);
+        const int windowRow = IndexOf(WindowOf(Layout()[static_cast<std::size_t>(IndexOf(s.control))]));
+        auto* shortcut = new QShortcut(QKeySequence(QKeyCombination(QtModifiersOf(*chord), QtKeyOf(*chord))), Widget(windowRow));
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, shortcut, [this, windowRow, c = *chord] {
+            core_.Guard([&] { RunShortcut(*this, core_, windowRow, c); });
+        });
+    }
 }
 
 void QtToolkit::ApplyTabOrder() {

@@ -16,6 +16,8 @@
 
 class QWidget;
 
+class QAction;
+
 namespace quorvel::ui::qt {
 
 class QtControl;
@@ -61,6 +63,9 @@ public:
     void Raise(int row, EventKind event, char16_t key = 0) { core_.Raise(row, event, key); }
     // Runs adapter work of a slot through the application's dispatch wrapper.
     void Guard(const std::function<void()>& work) { core_.Guard(work); }
+    [[nodiscard]] const ToolkitCore& Core() const { return core_; }
+    // The main window's entry that keeps it above other windows (for the driver).
+    [[nodiscard]] QAction* StayOnTopAction() const { return stayOnTop_; }
     void MarkClosed();
     // The event router, on every show or hide of the paint box that Qt does not
     // report spontaneously (its own, or one its window passes on to it): a Paint is
@@ -71,6 +76,10 @@ public:
 private:
     void Build();
     void ApplyTabOrder();
+    // The window shortcuts of the layout, each on its window.
+    void AddShortcuts();
+    // kStayOnTopEntry in the main window's own menu.
+    void AddStayOnTop();
     void SchedulePaint();
 
     QtOptions options_;
@@ -83,6 +92,7 @@ private:
     std::unique_ptr<QtPlatform> platform_;
     std::unique_ptr<EventRouter> router_;
     ToolkitCore core_;
+    QAction* stayOnTop_ = nullptr;
     bool paintQueued_ = false;
 };
 

@@ -8,6 +8,8 @@
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 
+#include "toolkits/qt/qt_keys.h"
+#include "toolkits/qt/qt_text.h"
 #include "ui/key_chord.h"
 #include "ui/typed_characters.h"
 
@@ -29,21 +31,12 @@ EditKey EditKeyOf(const QKeyEvent& event) {
     return event.matches(QKeySequence::SelectAll) ? EditKey::SelectAll : EditKey::Other;
 }
 
-// Whether the edit acts on the key at all: of the chords of a letter or digit with
-// Ctrl or Alt, only those an edit has on every desktop (EditCommandOf).
+// Whether the edit acts on the key at all: of the chords of a letter, a digit or a
+// sign with Ctrl or Alt, only those an edit has on every desktop (EditCommandOf).
 bool IsOwnChord(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers mods = event.modifiers();
-    if ((mods & (Qt::ControlModifier | Qt::AltModifier)) == 0) return true;
-    const int key = event.key();
-    KeyChord chord{.ctrl = (mods & Qt::ControlModifier) != 0, .shift = (mods & Qt::ShiftModifier) != 0, .alt = (mods & Qt::AltModifier) != 0};
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        chord.character = static_cast<char16_t>(u'A' + (key - Qt::Key_A));
-    } else if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        chord.character = static_cast<char16_t>(u'0' + (key - Qt::Key_0));
-    } else {
-        return true;
-    }
-    return EditCommandOf(chord) != EditCommand::None;
+    const std::optional<KeyChord> chord = ChordOf(event);
+    if (!chord || (!chord->ctrl && !chord->alt)) return true;
+    return EditCommandOf(*chord) != EditCommand::None;
 }
 
 }  // namespace
@@ -58,7 +51,21 @@ LineEdit::LineEdit(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(1 << 30);
 }
 
+bool LineEdit::event(QEvent* event) {
+    // Qt's edit claims some chords ahead of the window's shortcuts (Ctrl+K on X11); it
+    // claims none but its own, so a shortcut works from every field alike.
+    if (event->type() == QEvent::ShortcutOverride && !IsOwnChord(*static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return false;
+    }
+    return QLineEdit::event(event);
+}
+
 void LineEdit::keyPressEvent(QKeyEvent* event) {
+    if (const std::optional<KeyChord> chord = ChordOf(*event); chord && onChord && onChord(*chord)) {
+        event->accept();  // the program's command; the edit sees no key of it
+        return;
+    }
     if (event->matches(QKeySequence::Undo)) {
         if (onUndo) onUndo();
         event->accept();
@@ -137,11 +144,22 @@ void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
             });
         }
     }
+    // The program's own entries; the one chosen runs once the menu has closed, as a
+    // command of the program's, not as an edit of the user's.
+    int chosen = -1;
+    const FieldMenu extra = extraMenu ? extraMenu() : FieldMenu{};
+    if (!extra.empty()) menu->addSeparator();
+    for (const FieldMenuEntry& entry : extra) {
+        QAction* action = menu->addAction(Q(entry.text));
+        action->setEnabled(entry.enabled);
+        connect(action, &QAction::triggered, this, [&chosen, command = entry.command] { chosen = command; });
+    }
     if (onRunEnd) onRunEnd();
     userEditing_ = true;
     menu->exec(event->globalPos());
     userEditing_ = false;
     delete menu;
+    if (chosen >= 0 && onCommand) onCommand(chosen);
 }
 
 void LineEdit::paintEvent(QPaintEvent* event) {

@@ -10,6 +10,8 @@
 #include <functional>
 
 #include "ui/colors.h"
+#include "ui/field_commands.h"
+#include "ui/key_chord.h"
 #include "ui/layout.h"
 
 namespace quorvel::ui::qt {
@@ -27,11 +29,15 @@ public:
     std::function<bool()> canUndo;        // whether that undo has something to take back
     std::function<void()> onRunEnd;       // focus, cursor or selection moved by the user
     std::function<void()> onClick;        // left button released over the edit
+    std::function<FieldMenu()> extraMenu;  // the program's entries below the menu's own
+    std::function<void(int)> onCommand;    // one of them chosen, after the menu has closed
+    std::function<bool(const KeyChord&)> onChord;  // a chord the program takes ahead of the edit
 
     // True while Qt processes a user action that may edit the text.
     [[nodiscard]] bool UserEditing() const { return userEditing_; }
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -24,6 +24,9 @@ namespace quorvel::ui::win32 {
 
 // The first control id; ids below it are the dialog manager's (IDOK, IDCANCEL).
 inline constexpr int kIdBase = 100;
+// The main window's system menu entry kStayOnTopEntry: below the system's own
+// commands (0xF000 up), a multiple of 16 as system commands are.
+inline constexpr UINT kStayOnTopCommand = 0x0100;
 
 std::wstring W(std::u16string_view s);
 std::u16string U(const wchar_t* s, std::size_t n);
@@ -220,7 +223,16 @@ private:
 
 class Win32Platform final : public UiPlatform {
 public:
+    explicit Win32Platform(Win32Toolkit& kit) : kit_(&kit) {}
     void SwitchWarningBeepOff() override;
+    [[nodiscard]] std::optional<std::u16string> ClipboardText() override;
+    void SetClipboardText(std::u16string_view text) override;
+
+private:
+    // The clipboard belongs to a window of the program while it is open.
+    [[nodiscard]] HWND Owner() const;
+
+    Win32Toolkit* kit_;
 };
 
 // The window procedures, one for every container and top-level window, one subclass

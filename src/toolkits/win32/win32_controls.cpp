@@ -1,7 +1,9 @@
 
+#include <cwchar>
 #include <map>
 #include <tuple>
 
+#include "toolkits/win32/win32_accessible.h"
 #include "toolkits/win32/win32_adapters.h"
 #include "ui/accessible_names.h"
 #include "ui/glyph_strokes.h"
@@ -100,6 +102,13 @@ void Win32Node::Create(HWND host) {
             const int left = main && !kit_->Options().placeAtOrigin ? CW_USEDEFAULT : 0;
             hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"QuorvelForm", text.c_str(), style, left, 0,
                                     outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, inst, this);
+            if (main) {
+                // Kept above other windows while checked; not saved.
+                HMENU system = GetSystemMenu(hwnd_, FALSE);
+                const std::wstring entry = W(kStayOnTopEntry);
+                AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+                AppendMenuW(system, MF_STRING, kStayOnTopCommand, entry.c_str());
+            }
             break;
         }
         case ControlKind::Panel:
@@ -167,6 +176,7 @@ void Win32Node::SetText(std::u16string_view text) {
         const bool focused = GetFocus() == hwnd_;
         const auto at = focused ? static_cast<WPARAM>(w.size()) : 0;
         SendMessageW(hwnd_, EM_SETSEL, at, static_cast<LPARAM>(at));
+        if (spec_->Has(kReadOnly)) AnnounceValueChange(hwnd_);  // a result for the screen reader
         return;
     }
     text_ = text;
@@ -379,6 +389,38 @@ void Win32Messages::ShowError(std::u16string_view title, std::u16string_view tex
     MessageBoxW(IsWindowVisible(owner) != FALSE ? owner : nullptr, body.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
     asked_ = before;
     for (HWND top : disabled) EnableWindow(top, TRUE);
+}
+
+HWND Win32Platform::Owner() const { return kit_->Node(kit_->Core().MainRow()).Hwnd(); }
+
+std::optional<std::u16string> Win32Platform::ClipboardText() {
+    std::optional<std::u16string> text;
+    if (OpenClipboard(Owner()) == FALSE) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data)); p != nullptr) {
+            text = U(p, std::wcslen(p));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void Win32Platform::SetClipboardText(std::u16string_view text) {
+    if (OpenClipboard(Owner()) == FALSE) return;
+    EmptyClipboard();
+    if (HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)); data != nullptr) {
+        if (auto* p = static_cast<wchar_t*>(GlobalLock(data)); p != nullptr) {
+            std::copy(text.begin(), text.end(), p);
+            p[text.size()] = 0;
+            GlobalUnlock(data);
+            // The clipboard owns the memory once it has taken it.
+            if (SetClipboardData(CF_UNICODETEXT, data) == nullptr) GlobalFree(data);
+        } else {
+            GlobalFree(data);
+        }
+    }
+    CloseClipboard();
 }
 
 void Win32Platform::SwitchWarningBeepOff() {

@@ -1,7 +1,6 @@
 #include "toolkits/win32/win32_driver.h"
 
 #include <algorithm>
-#include <cwchar>
 
 #include "toolkits/win32/win32_adapters.h"
 #include "ui/key_chord.h"
@@ -317,34 +316,19 @@ void Win32Driver::Press(int row, const KeyChord& chord) {
 }
 
 void Win32Driver::SetClipboard(std::u16string_view text) {
-    HWND owner = kit_->Node(kit_->Core().MainRow()).Hwnd();
-    if (OpenClipboard(owner) == FALSE) return;
-    EmptyClipboard();
-    if (HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)); data != nullptr) {
-        if (auto* p = static_cast<wchar_t*>(GlobalLock(data)); p != nullptr) {
-            std::copy(text.begin(), text.end(), p);
-            p[text.size()] = 0;
-            GlobalUnlock(data);
-            if (SetClipboardData(CF_UNICODETEXT, data) == nullptr) GlobalFree(data);
-        } else {
-            GlobalFree(data);
-        }
-    }
-    CloseClipboard();
+    kit_->Platform().SetClipboardText(text);
     Settle();
 }
 
-std::optional<std::u16string> Win32Driver::Clipboard() {
-    std::optional<std::u16string> text;
-    if (OpenClipboard(kit_->Node(kit_->Core().MainRow()).Hwnd()) == FALSE) return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
-        if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data)); p != nullptr) {
-            text = U(p, std::wcslen(p));
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
+std::optional<std::u16string> Win32Driver::Clipboard() { return kit_->Platform().ClipboardText(); }
+
+void Win32Driver::ChooseStayOnTop() {
+    PostMessageW(kit_->Node(kit_->Core().MainRow()).Hwnd(), WM_SYSCOMMAND, kStayOnTopCommand, 0);
+    Settle();
+}
+
+bool Win32Driver::StaysOnTop() {
+    return (GetWindowLongW(kit_->Node(kit_->Core().MainRow()).Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 int Win32Driver::FocusedRow() {

@@ -36,6 +36,8 @@ public:
     void SetClipboard(std::u16string_view text) override;
     [[nodiscard]] std::optional<std::u16string> Clipboard() override;
     [[nodiscard]] int FocusedRow() override;
+    void ChooseStayOnTop() override;
+    [[nodiscard]] bool StaysOnTop() override;
     void ObserveBoxes(std::function<void(const BoxSeen&)> observer) override { observer_ = std::move(observer); }
 
     // Runs every message queued for the program's windows, as its loop would.

@@ -14,7 +14,7 @@ namespace quorvel::ui::win32 {
 
 namespace {
 
-enum MenuCommand : UINT { kUndo = 1, kCut, kCopy, kPaste, kDelete, kSelectAll };
+enum MenuCommand : UINT { kUndo = 1, kCut, kCopy, kPaste, kDelete, kSelectAll, kFirstExtra = 100 };
 
 bool ControlChord() { return GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0; }
 
@@ -62,6 +62,13 @@ void ShowMenu(Win32Node& node, HWND hwnd, LPARAM lp) {
     add(kDelete, L"&L\u00f6schen", !readOnly && selected);
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     add(kSelectAll, L"Alles &markieren\tStrg+A", any);
+    // The program's own entries below the edit's.
+    const FieldMenu extra = node.Kit().Core().FieldMenuOf(node.Row());
+    if (!extra.empty()) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    for (std::size_t i = 0; i < extra.size(); ++i) {
+        const std::wstring text = W(extra[i].text);
+        add(kFirstExtra + static_cast<UINT>(i), text.c_str(), extra[i].enabled);
+    }
     POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
     if (lp == -1) {  // from the keyboard: at the edit's corner
         pt = {0, 0};
@@ -80,7 +87,11 @@ void ShowMenu(Win32Node& node, HWND hwnd, LPARAM lp) {
             SendMessageW(hwnd, EM_SETSEL, 0, -1);
             node.EndRun();
             break;
-        default: break;
+        default:
+            // The program's command runs once the menu has closed, as a command of the
+            // program's, not as an edit of the user's.
+            if (chosen >= kFirstExtra && chosen - kFirstExtra < extra.size()) node.Kit().Core().FieldCommand(node.Row(), extra[chosen - kFirstExtra].command);
+            break;
     }
 }
 

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 
+#include "toolkits/win32/win32_accessible.h"
+
+#include "ui/shortcuts.h"
 #include "ui/tab_order.h"
 #include "ui/text.h"
 
@@ -46,6 +49,30 @@ void PointerAt(Win32Toolkit& kit, int row) {
     if (row < 0) return;
     kit.Node(row).SetHovered(true);
     kit.Core().Raise(row, EventKind::MouseEnter);
+}
+
+// The chord of a key with the modifiers held, for the window's shortcuts: letters and
+// digits by their key, the four signs by the number pad's keys or by the character
+// the main keyboard's key gives in the system's layout.
+std::optional<KeyChord> ChordOfKey(unsigned vk, bool ctrl, bool shift, bool alt) {
+    KeyChord chord{.ctrl = ctrl, .shift = shift, .alt = alt};
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) {
+        chord.character = static_cast<char16_t>(vk);
+        return chord;
+    }
+    switch (vk) {
+        case VK_ADD: chord.character = u'+'; return chord;
+        case VK_SUBTRACT: chord.character = u'-'; return chord;
+        case VK_MULTIPLY: chord.character = u'*'; return chord;
+        case VK_DIVIDE: chord.character = u'/'; return chord;
+        default: break;
+    }
+    const auto c = static_cast<char16_t>(MapVirtualKeyW(vk, MAPVK_VK_TO_CHAR) & 0xFFFFU);
+    if (c == u'+' || c == u'-' || c == u'*' || c == u'/') {
+        chord.character = c;
+        return chord;
+    }
+    return std::nullopt;
 }
 
 void OnButtonClicked(Win32Toolkit& kit, Win32Node& node) {
@@ -93,6 +120,7 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     Win32Node* node = NodeOf(hwnd);
     if (node == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
     Win32Toolkit& kit = node->Kit();
+    if (LRESULT answer = 0; ContainerAccessibility(*node, hwnd, msg, wp, lp, answer)) return answer;
     switch (msg) {
         case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel, off screen first
         case WM_PAINT: {
@@ -197,6 +225,15 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_TIMER: kit.Core().Raise(kit.Core().TimerRow(), EventKind::Timer); return 0;
         case WM_CLOSE: kit.Window(node->Row()).Close(); return 0;
+        case WM_SYSCOMMAND:
+            if ((wp & 0xFFF0U) == kStayOnTopCommand) {
+                HMENU menu = GetSystemMenu(hwnd, FALSE);
+                const bool on = (GetMenuState(menu, kStayOnTopCommand, MF_BYCOMMAND) & MF_CHECKED) == 0;
+                CheckMenuItem(menu, kStayOnTopCommand, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+                SetWindowPos(hwnd, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                return 0;
+            }
+            break;
         default: break;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
@@ -205,6 +242,7 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR /*id*/, DWORD_PTR data) {
     auto* node = reinterpret_cast<Win32Node*>(data);
     Win32Toolkit& kit = node->Kit();
+    if (LRESULT answer = 0; ControlAccessibility(*node, hwnd, msg, wp, lp, answer)) return answer;
     if (msg == WM_MOUSEMOVE && FromUser(kit, wp)) {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
         TrackMouseEvent(&track);
@@ -275,7 +313,7 @@ void Win32Toolkit::Build() {
     }
     timer_ = std::make_unique<Win32Timer>(*this, options_.manualTimer);
     messages_ = std::make_unique<Win32Messages>(*this);
-    platform_ = std::make_unique<Win32Platform>();
+    platform_ = std::make_unique<Win32Platform>(*this);
 
     // One tool tip per window, asking for each text when it is about to show it, so a
     // hint written on mouse entry is the one shown. TTS_ALWAYSTIP: the memory buttons
@@ -335,11 +373,23 @@ void Win32Toolkit::MarkClosed() {
 
 bool Win32Toolkit::NavigateByKeyboard(const void* message) {
     const MSG& msg = *static_cast<const MSG*>(message);
-    if (msg.message != WM_KEYDOWN) return false;
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
     const int at = RowOfWindow(msg.hwnd);
     if (at < 0) return false;
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     const bool shift = GetKeyState(VK_SHIFT) < 0;
+    if (const std::optional<KeyChord> chord = ChordOfKey(static_cast<unsigned>(msg.wParam), ctrl, shift, GetKeyState(VK_MENU) < 0)) {
+        bool taken = false;
+        Core().Guard([&] { taken = RunShortcut(*this, Core(), at, *chord); });
+        if (taken) return true;
+        if (Layout()[static_cast<std::size_t>(at)].kind == ControlKind::Edit && Core().RunFieldChord(at, *chord)) return true;
+        // Alt with a letter or digit that is no shortcut would look for a mnemonic of
+        // a menu bar the window does not have; the system would only beep (and Wine
+        // enters its menu mode for a moment, holding the mouse). Alt+Space and Alt+F4
+        // go on to the system.
+        if (msg.message == WM_SYSKEYDOWN) return true;
+    }
+    if (msg.message != WM_KEYDOWN) return false;
     const ControlSpec& s = Layout()[static_cast<std::size_t>(at)];
     if (msg.wParam == VK_TAB && !ctrl && GetKeyState(VK_MENU) >= 0) {
         const int next = NextTabStop(at, !shift, [this](int row) { return IsTabStop(*this, row); });

@@ -70,8 +70,9 @@ public:
     [[nodiscard]] int Dpi() const { return dpi_; }
     [[nodiscard]] int Scale(int v) const;
     [[nodiscard]] int Unscale(int v) const;
-    // Handles Tab, Shift+Tab and the arrow keys of a radio pair as a dialog does;
-    // true when the message was one of them and has been handled.
+    // Handles the window's shortcuts, Tab, Shift+Tab and the arrow keys of a radio
+    // pair, ahead of the focused control; true when the message was one of them and
+    // has been handled.
     bool NavigateByKeyboard(const void* msg);
     // The toolkit's part of a paint-box change: a Paint when it has just appeared.
     void PaintIfAppeared();
