@@ -30,9 +30,11 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libfontc
 TEST_PACKAGES=(libgtest-dev python3 xvfb xauth openbox xdotool x11-utils locales clang-14 libclang-rt-14-dev
                desktop-file-utils appstream dpkg-dev file lintian)
 # The Windows build and its tests: the mingw-w64 cross compiler (POSIX threads),
-# Wine to run what it builds, GoogleTest's sources to build for Windows, and a
-# virtual display for the windows.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 libgtest-dev xvfb xauth)
+# Wine to run what it builds, GoogleTest's sources to build for Windows, a virtual
+# display for the windows, icoutils, which packs the exe's icon and reads the
+# resources back, NSIS for the installer, and osslsigncode with openssl to sign the
+# packages (and to make the test's throw-away certificate).
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 libgtest-dev xvfb xauth icoutils nsis osslsigncode openssl)
 # The benchmarks.
 BENCH_PACKAGES=(libbenchmark-dev x11-utils libx11-dev libxdamage-dev libxfixes-dev)
 

@@ -15,7 +15,9 @@ std::u16string DefaultErrorText(std::u16string_view message) {
 }
 
 std::u16string ApplicationTitle(std::string_view programPath) {
-    const std::size_t slash = programPath.find_last_of('/');
+    // Windows gives a program started from Explorer or the start menu its path with
+    // backslashes.
+    const std::size_t slash = programPath.find_last_of("/\\");
     std::string_view name = slash == std::string_view::npos ? programPath : programPath.substr(slash + 1);
     name = name.substr(0, name.find('.'));
     return ui::FromUtf8(name);

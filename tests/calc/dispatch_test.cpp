@@ -42,6 +42,7 @@ TEST(DefaultErrorBox, TitleIsTheProgramNameUpToItsFirstDot) {
     EXPECT_EQ(app::ApplicationTitle("quorvel.exe"), u"quorvel");
     EXPECT_EQ(app::ApplicationTitle("./build/my.calc.bin"), u"my");
     EXPECT_EQ(app::ApplicationTitle("/opt/v1.2/quorvel"), u"quorvel") << "dots of directories do not count";
+    EXPECT_EQ(app::ApplicationTitle("C:\\Program Files\\Quorvel 2.0\\quorvel.exe"), u"quorvel") << "as Windows starts it";
 }
 
 TEST(Dispatch, EveryKindOfFailureEndsInTheBoxAndNowhereElse) {

@@ -284,7 +284,9 @@ void Win32Toolkit::RegisterClasses() {
     wc.lpfnWndProc = ContainerProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    // The exe's own icon (resource 1, which the program carries), else Windows' plain one.
+    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+    if (wc.hIcon == nullptr) wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     wc.lpszClassName = kFormClass;
     RegisterClassExW(&wc);
     wc.hIcon = nullptr;
