@@ -15,6 +15,7 @@
 #include "numbers/complex_text.h"
 #include "numbers/complex_value.h"
 #include "numbers/notation.h"
+#include "german_locale.h"
 #include "row_name.h"
 
 namespace quorvel {
@@ -471,13 +472,7 @@ TEST(Locale, GermanProcessLocaleChangesNothing) {
         for (const ComplexValue& z : values) out.insert(out.end(), {RectangularText(z), PolarText(z), TableText(z)});
         return out;
     };
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    std::setlocale(LC_ALL, "C");
-    const auto plain = run();
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
-    const auto german = run();
-    std::setlocale(LC_ALL, previous.c_str());
-    EXPECT_EQ(german, plain);
+    test::ExpectSameUnderCAndGermanLocale(run);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "numbers/calc_error.h"
+#include "german_locale.h"
 #include "row_name.h"
 
 namespace quorvel {
@@ -475,13 +476,7 @@ TEST(Locale, GermanProcessLocaleChangesNothing) {
         }
         return out;
     };
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    std::setlocale(LC_ALL, "C");
-    const auto plain = run();
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
-    const auto german = run();
-    std::setlocale(LC_ALL, previous.c_str());
-    EXPECT_EQ(german, plain);
+    test::ExpectSameUnderCAndGermanLocale(run);
 }
 
 }  // namespace
