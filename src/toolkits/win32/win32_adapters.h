@@ -65,6 +65,14 @@ public:
 
     // Built by the toolkit in layout order, so the parent's window exists.
     void Create(HWND host);
+    // The window's scale has changed (Win32Toolkit::ChangeDpi): the place, the font and
+    // an edit's margins follow it. Not for forms, which the toolkit sizes itself.
+    void Rescale();
+    // The dots per inch of the top-level window the row lies in, and a length of the
+    // layout (at 96) in that window's device pixels and back.
+    [[nodiscard]] int Dpi() const { return kit_->WindowDpi(windowRow_); }
+    [[nodiscard]] int Scale(int v) const { return MulDiv(v, Dpi(), 96); }
+    [[nodiscard]] int Unscale(int v) const { return MulDiv(v, 96, Dpi()); }
     [[nodiscard]] HWND Hwnd() const { return hwnd_; }
     [[nodiscard]] HWND Host() const { return host_; }
     [[nodiscard]] int Row() const { return row_; }
@@ -90,10 +98,13 @@ public:
 
 private:
     [[nodiscard]] std::u16string WindowText() const;
+    // The row's font at the window's scale, and an edit's inner margins with it.
+    void ApplyFont(bool redraw) const;
 
     Win32Toolkit* kit_;
     const ControlSpec* spec_;
     int row_;
+    int windowRow_;  // the form the row lies in
     HWND hwnd_ = nullptr;
     HWND host_ = nullptr;
     RECT device_{};
@@ -123,6 +134,9 @@ public:
     [[nodiscard]] bool GetShowHint() const override { return showHint_; }
     void SetShowHint(bool show) override { showHint_ = show; }
     [[nodiscard]] Color GetColor() const override { return InitialColor(Layout()[static_cast<std::size_t>(row_)]); }
+    // The window has moved to a screen of another scale: where it was asked to be is
+    // no longer where it is.
+    void ForgetPlacement() { placement_.reset(); }
 
 private:
     [[nodiscard]] HWND Hwnd() const;
@@ -187,8 +201,13 @@ public:
 
     // Copies the picture into `dc` at (x, y), device pixels.
     void Blit(HDC dc, int x, int y) const;
+    // The window's scale has changed: a new, empty picture at the new size, for the
+    // box's Paint to fill.
+    void Rescale();
 
 private:
+    void MakeSurface();
+    void FreeSurface();
     void Done();
     HPEN MakePen() const;
 

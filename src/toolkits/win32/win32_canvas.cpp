@@ -12,29 +12,53 @@ namespace quorvel::ui::win32 {
 
 Win32Canvas::Win32Canvas(Win32Toolkit& kit, int row)
     : kit_(&kit), row_(row), width_(Layout()[static_cast<std::size_t>(row)].place.w), height_(Layout()[static_cast<std::size_t>(row)].place.h) {
+    MakeSurface();
+}
+
+Win32Canvas::~Win32Canvas() { FreeSurface(); }
+
+void Win32Canvas::MakeSurface() {
+    // The bitmap is the box's place on the screen; the picture's 96-dpi extent is
+    // mapped onto it whole, also where the scale makes that a fraction of a pixel.
+    const RECT place = kit_->Node(row_).DeviceRect();
+    const int w = place.right - place.left;
+    const int h = place.bottom - place.top;
     HDC screen = GetDC(nullptr);
     dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, kit.Scale(width_), kit.Scale(height_));
+    bitmap_ = CreateCompatibleBitmap(screen, w, h);
     ReleaseDC(nullptr, screen);
     oldBitmap_ = SelectObject(dc_, bitmap_);
-    RECT all{0, 0, kit.Scale(width_), kit.Scale(height_)};
+    RECT all{0, 0, w, h};
     ::FillRect(dc_, &all, BrushFor(clSilver));
-    if (kit.Dpi() != 96) {
+    if (w != width_ || h != height_) {
         SetGraphicsMode(dc_, GM_ADVANCED);
-        const auto s = static_cast<FLOAT>(kit.Dpi() / 96.0);
-        const XFORM scale{s, 0, 0, s, 0, 0};
+        const XFORM scale{static_cast<FLOAT>(w) / static_cast<FLOAT>(width_), 0, 0, static_cast<FLOAT>(h) / static_cast<FLOAT>(height_), 0, 0};
         SetWorldTransform(dc_, &scale);
     }
 }
 
-Win32Canvas::~Win32Canvas() {
+void Win32Canvas::FreeSurface() {
     SelectObject(dc_, oldBitmap_);
     DeleteObject(bitmap_);
     DeleteDC(dc_);
 }
 
+void Win32Canvas::Rescale() {
+    // A new device context too: one at 96 dpi draws in the compatible graphics mode,
+    // whose rectangles leave out their right and bottom edges.
+    FreeSurface();
+    MakeSurface();
+}
+
 void Win32Canvas::Blit(HDC dc, int x, int y) const {
-    BitBlt(dc, x, y, kit_->Scale(width_), kit_->Scale(height_), dc_, 0, 0, SRCCOPY);
+    const RECT place = kit_->Node(row_).DeviceRect();
+    // A copy reads its source through the source's transform: with the drawing scale
+    // in force it would shrink the picture back to its 96-dpi size.
+    XFORM drawing;
+    const bool scaled = GetGraphicsMode(dc_) == GM_ADVANCED && GetWorldTransform(dc_, &drawing) != FALSE;
+    if (scaled) ModifyWorldTransform(dc_, nullptr, MWT_IDENTITY);
+    BitBlt(dc, x, y, place.right - place.left, place.bottom - place.top, dc_, 0, 0, SRCCOPY);
+    if (scaled) SetWorldTransform(dc_, &drawing);
 }
 
 void Win32Canvas::Done() {
@@ -58,6 +82,7 @@ HPEN Win32Canvas::MakePen() const {
 
 void Win32Canvas::FillRect(const Rect& r) {
     const RECT rc{r.x, r.y, r.x + r.w, r.y + r.h};
+
     ::FillRect(dc_, &rc, BrushFor(brushColor_));
     Done();
 }

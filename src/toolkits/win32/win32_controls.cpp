@@ -67,6 +67,7 @@ Win32Node::Win32Node(Win32Toolkit& kit, int row)
     : kit_(&kit),
       spec_(&Layout()[static_cast<std::size_t>(row)]),
       row_(row),
+      windowRow_(IndexOf(WindowOf(*spec_))),
       text_(spec_->text),
       hint_(spec_->hint),
       lastText_(spec_->text),
@@ -80,8 +81,7 @@ Win32Node::Win32Node(Win32Toolkit& kit, int row)
 void Win32Node::Create(HWND host) {
     host_ = host;
     const Rect& p = spec_->place;
-    const int dpi = kit_->Dpi();
-    device_ = {kit_->Scale(p.x), kit_->Scale(p.y), kit_->Scale(p.x + p.w), kit_->Scale(p.y + p.h)};
+    device_ = {Scale(p.x), Scale(p.y), Scale(p.x + p.w), Scale(p.y + p.h)};
     HINSTANCE inst = GetModuleHandleW(nullptr);
     const std::wstring text = W(spec_->text);
     const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + row_));
@@ -97,11 +97,15 @@ void Win32Node::Create(HWND host) {
             const DWORD style = fixed ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN
                                       : WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
             RECT outer{0, 0, w, h};
-            AdjustWindowRectEx(&outer, style, FALSE, 0);
+            AdjustWindowRectExForDpi(&outer, style, FALSE, WS_EX_CONTROLPARENT, static_cast<UINT>(Dpi()));
             const bool main = IsMainWindow(*spec_);
             const int left = main && !kit_->Options().placeAtOrigin ? CW_USEDEFAULT : 0;
             hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"QuorvelForm", text.c_str(), style, left, 0,
                                     outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, inst, this);
+            // The system's scale was a guess: the window has the scale of the screen it
+            // was put on. Its rows, made after it, take that one.
+            const auto own = static_cast<int>(GetDpiForWindow(hwnd_));
+            if (own > 0 && own != Dpi()) kit_->ChangeDpi(row_, own, nullptr);
             if (main) {
                 // Kept above other windows while checked; not saved.
                 HMENU system = GetSystemMenu(hwnd_, FALSE);
@@ -121,7 +125,6 @@ void Win32Node::Create(HWND host) {
             hwnd_ = CreateWindowExW(0, L"EDIT", text.c_str(), style, x, y, w, h, host, id, inst, nullptr);
             // A pasted text of any size must arrive whole; the reader copes with it.
             SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
-            SendMessageW(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(kit_->Scale(2), kit_->Scale(2)));
             break;
         }
         case ControlKind::Button:
@@ -147,11 +150,28 @@ void Win32Node::Create(HWND host) {
     }
     // A later row lies above an earlier sibling.
     if (host != nullptr) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec_->font, bold_, dpi)), FALSE);
+    ApplyFont(false);
     if (checked_) SendMessageW(hwnd_, BM_SETCHECK, BST_CHECKED, 0);
 }
 
-HFONT Win32Node::Font() const { return FontFor(spec_->font, bold_, kit_->Dpi()); }
+void Win32Node::ApplyFont(bool redraw) const {
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), redraw ? TRUE : FALSE);
+    // A font sets an edit's margins to its own; they are the layout's, at the scale.
+    if (spec_->kind == ControlKind::Edit) {
+        SendMessageW(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(Scale(2), Scale(2)));
+    }
+}
+
+void Win32Node::Rescale() {
+    const Rect& p = spec_->place;
+    device_ = {Scale(p.x), Scale(p.y), Scale(p.x + p.w), Scale(p.y + p.h)};
+    if (hwnd_ == nullptr || spec_->kind == ControlKind::Form) return;
+    SetWindowPos(hwnd_, nullptr, device_.left, device_.top, device_.right - device_.left, device_.bottom - device_.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyFont(false);
+}
+
+HFONT Win32Node::Font() const { return FontFor(spec_->font, bold_, Dpi()); }
 
 std::u16string Win32Node::WindowText() const {
     const int n = GetWindowTextLengthW(hwnd_);
@@ -260,7 +280,7 @@ void Win32Node::SetChecked(bool checked) {
 void Win32Node::SetBold(bool bold) {
     bold_ = bold;
     if (hwnd_ != nullptr) {
-        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
+        ApplyFont(true);
     } else {
         Invalidate();
     }
@@ -282,10 +302,13 @@ Rect Win32Node::GetGeometry() const {
     GetWindowRect(hwnd_, &r);
     if (spec_->kind == ControlKind::Form) {
         GetClientRect(hwnd_, &r);
-        return {0, 0, kit_->Unscale(r.right), kit_->Unscale(r.bottom)};
+        return {0, 0, Unscale(r.right), Unscale(r.bottom)};
     }
     MapWindowPoints(HWND_DESKTOP, host_, reinterpret_cast<POINT*>(&r), 2);
-    return {kit_->Unscale(r.left), kit_->Unscale(r.top), kit_->Unscale(r.right - r.left), kit_->Unscale(r.bottom - r.top)};
+    // Edges, not sizes, go back to the layout: each was scaled and rounded alone.
+    const int left = Unscale(r.left);
+    const int top = Unscale(r.top);
+    return {left, top, Unscale(r.right) - left, Unscale(r.bottom) - top};
 }
 
 void Win32Node::SetPressed(bool pressed) {
@@ -324,14 +347,16 @@ POINT Win32Window::Corner() const {
     RECT r;
     GetWindowRect(Hwnd(), &r);
     if (placement_ && placement_->given.x == r.left && placement_->given.y == r.top) return placement_->asked;
-    return {kit_->Unscale(r.left), kit_->Unscale(r.top)};
+    const Win32Node& self = kit_->Node(row_);
+    return {self.Unscale(r.left), self.Unscale(r.top)};
 }
 
 int Win32Window::GetLeft() const { return Corner().x; }
 int Win32Window::GetTop() const { return Corner().y; }
 
 void Win32Window::MoveTo(int left, int top) {
-    SetWindowPos(Hwnd(), nullptr, kit_->Scale(left), kit_->Scale(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Win32Node& self = kit_->Node(row_);
+    SetWindowPos(Hwnd(), nullptr, self.Scale(left), self.Scale(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT r;
     GetWindowRect(Hwnd(), &r);
     placement_ = Placement{{left, top}, {r.left, r.top}};

@@ -64,10 +64,10 @@ void PaintSpeedButton(Win32Toolkit& kit, const Win32Node& n, HDC dc) {
     if (!flat || (n.Hovered() && enabled) || down) Bevel1(dc, r, down, kDarkShadow);
     const COLORREF ink = enabled ? RGB(0, 0, 0) : kDarkShadow;
     RECT inner = r;
-    InflateRect(&inner, -kit.Scale(2), -kit.Scale(2));
+    InflateRect(&inner, -n.Scale(2), -n.Scale(2));
     if (down) OffsetRect(&inner, 1, 1);
     if (s.glyph != Glyph::None) {
-        DrawGlyph(dc, inner, s.glyph, ink, kit.Dpi());
+        DrawGlyph(dc, inner, s.glyph, ink, n.Dpi());
     } else {
         Text(dc, n.Font(), n.GetText(), inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE, ink);
     }
@@ -78,9 +78,9 @@ void PaintWindowless(Win32Toolkit& kit, const Win32Node& n, HDC dc) {
     RECT r = n.DeviceRect();
     switch (s.kind) {
         case ControlKind::Label: {
-            const int needed = kit.Unscale(TextWidth(dc, n.Font(), n.GetText()));
+            const int needed = n.Unscale(TextWidth(dc, n.Font(), n.GetText()));
             const Rect fit = FittedLabel(s, needed);
-            r = {kit.Scale(fit.x), kit.Scale(fit.y), kit.Scale(fit.x + fit.w), kit.Scale(fit.y + fit.h)};
+            r = {n.Scale(fit.x), n.Scale(fit.y), n.Scale(fit.x + fit.w), n.Scale(fit.y + fit.h)};
             const UINT align = s.align == Align::Center ? DT_CENTER : s.align == Align::Right ? DT_RIGHT : DT_LEFT;
             Text(dc, n.Font(), n.GetText(), r, align | DT_TOP | DT_SINGLELINE, GetSysColor(COLOR_WINDOWTEXT));
             break;
@@ -114,11 +114,11 @@ void PaintContainer(Win32Toolkit& kit, int row, HDC dc, const RECT& client) {
         SelectObject(dc, old);
         const std::u16string caption = self.GetText();
         RECT frame = client;
-        frame.top = caption.empty() ? kit.Scale(3) : tm.tmHeight / 2;
+        frame.top = caption.empty() ? self.Scale(3) : tm.tmHeight / 2;
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
         if (!caption.empty()) {
             const int width = TextWidth(dc, font, caption);
-            RECT title{kit.Scale(8), 0, kit.Scale(8) + width, tm.tmHeight};
+            RECT title{self.Scale(8), 0, self.Scale(8) + width, tm.tmHeight};
             FillRect(dc, &title, BrushFor(background));
             Text(dc, font, caption, title, DT_LEFT | DT_TOP | DT_SINGLELINE, GetSysColor(COLOR_WINDOWTEXT));
         }
@@ -218,19 +218,19 @@ void DrawBitButton(Win32Toolkit& kit, const DRAWITEMSTRUCT& item) {
     DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0U));
     if (down) OffsetRect(&r, 1, 1);
     // The glyph on the left of the caption, both centred as a pair.
-    const int side = kit.Scale(ConstantGlyphSide(n.Spec().glyph));
-    const int gap = kit.Scale(4);
+    const int side = n.Scale(ConstantGlyphSide(n.Spec().glyph));
+    const int gap = n.Scale(4);
     const int textWidth = TextWidth(dc, n.Font(), n.GetText());
     const int total = side + gap + textWidth;
-    const int x = static_cast<int>(r.left) + std::max(kit.Scale(4), static_cast<int>(r.right - r.left - total) / 2);
+    const int x = static_cast<int>(r.left) + std::max(n.Scale(4), static_cast<int>(r.right - r.left - total) / 2);
     const int y = r.top + (r.bottom - r.top - side) / 2;
     const COLORREF ink = enabled ? RGB(0, 0, 0) : kDarkShadow;
-    DrawGlyph(dc, RECT{x, y, x + side, y + side}, n.Spec().glyph, ink, kit.Dpi());
+    DrawGlyph(dc, RECT{x, y, x + side, y + side}, n.Spec().glyph, ink, n.Dpi());
     RECT text{x + side + gap, r.top, r.right, r.bottom};
     Text(dc, n.Font(), n.GetText(), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE, enabled ? GetSysColor(COLOR_BTNTEXT) : kDarkShadow);
     if ((item.itemState & ODS_FOCUS) != 0) {
         RECT focus = item.rcItem;
-        InflateRect(&focus, -kit.Scale(3), -kit.Scale(3));
+        InflateRect(&focus, -n.Scale(3), -n.Scale(3));
         DrawFocusRect(dc, &focus);
     }
 }

@@ -229,7 +229,7 @@ LRESULT EditMessage(Win32Node& node, Win32Toolkit& kit, HWND hwnd, UINT msg, WPA
                 SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
                 SetBkMode(dc, TRANSPARENT);
                 RECT inner = client;
-                InflateRect(&inner, -kit.Scale(2), 0);
+                InflateRect(&inner, -node.Scale(2), 0);
                 const UINT align = node.Spec().align == Align::Right ? DT_RIGHT : node.Spec().align == Align::Center ? DT_CENTER : DT_LEFT;
                 DrawTextW(dc, hint.c_str(), static_cast<int>(hint.size()), &inner, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
                 SelectObject(dc, old);

@@ -68,50 +68,61 @@ std::vector<std::uint8_t> Zlib(const std::vector<std::uint8_t>& raw) {
 
 }  // namespace
 
-bool SaveWindowPng(void* handle, const std::string& path) {
+WindowPixels CaptureWindow(void* handle) {
     auto* hwnd = static_cast<HWND>(handle);
     RECT client;
     GetClientRect(hwnd, &client);
-    const int w = client.right;
-    const int h = client.bottom;
-    if (w <= 0 || h <= 0) return false;
+    WindowPixels shot;
+    if (client.right <= 0 || client.bottom <= 0) return shot;
+    shot.width = client.right;
+    shot.height = client.bottom;
     SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     HDC screen = GetDC(hwnd);
     HDC mem = CreateCompatibleDC(screen);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;  // top row first
+    info.bmiHeader.biWidth = shot.width;
+    info.bmiHeader.biHeight = -shot.height;  // top row first
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    BitBlt(mem, 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY);
     GdiFlush();
-    std::vector<std::uint8_t> raw;
-    raw.reserve(static_cast<std::size_t>(h) * (static_cast<std::size_t>(w) * 3 + 1));
-    const auto* px = static_cast<const std::uint8_t*>(bits);
-    for (int y = 0; y < h; ++y) {
-        raw.push_back(0);  // no filter
-        for (int x = 0; x < w; ++x) {
-            const std::uint8_t* p = px + (static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)) * 4;
-            raw.push_back(p[2]);
-            raw.push_back(p[1]);
-            raw.push_back(p[0]);
-        }
+    const auto* px = static_cast<const std::uint32_t*>(bits);
+    shot.rgb.reserve(static_cast<std::size_t>(shot.width) * static_cast<std::size_t>(shot.height));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(shot.width) * static_cast<std::size_t>(shot.height); ++i) {
+        shot.rgb.push_back(px[i] & 0xFFFFFFU);  // a 32-bit DIB is 0x00RRGGBB
     }
     SelectObject(mem, old);
     DeleteObject(dib);
     DeleteDC(mem);
     ReleaseDC(hwnd, screen);
+    return shot;
+}
+
+bool SaveWindowPng(void* handle, const std::string& path) {
+    const WindowPixels shot = CaptureWindow(handle);
+    if (shot.rgb.empty()) return false;
+    std::vector<std::uint8_t> raw;
+    raw.reserve(static_cast<std::size_t>(shot.height) * (static_cast<std::size_t>(shot.width) * 3 + 1));
+    for (int y = 0; y < shot.height; ++y) {
+        raw.push_back(0);  // no filter
+        for (int x = 0; x < shot.width; ++x) {
+            const std::uint32_t p = shot.At(x, y);
+            raw.push_back(static_cast<std::uint8_t>(p >> 16U));
+            raw.push_back(static_cast<std::uint8_t>(p >> 8U));
+            raw.push_back(static_cast<std::uint8_t>(p));
+        }
+    }
 
     std::vector<std::uint8_t> png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<std::uint8_t> header;
-    Put32(header, static_cast<std::uint32_t>(w));
-    Put32(header, static_cast<std::uint32_t>(h));
+    Put32(header, static_cast<std::uint32_t>(shot.width));
+    Put32(header, static_cast<std::uint32_t>(shot.height));
     header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB
     Chunk(png, "IHDR", header);
     Chunk(png, "IDAT", Zlib(raw));

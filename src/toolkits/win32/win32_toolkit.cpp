@@ -15,6 +15,8 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"QuorvelForm";
 constexpr wchar_t kContainerClass[] = L"QuorvelContainer";
+// The widest a tool tip grows before it breaks its text into lines, at 96 dpi.
+constexpr int kTipWidth = 400;
 
 Win32Node* NodeOf(HWND hwnd) { return reinterpret_cast<Win32Node*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
 
@@ -224,6 +226,12 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             break;
         }
         case WM_TIMER: kit.Core().Raise(kit.Core().TimerRow(), EventKind::Timer); return 0;
+        case WM_DPICHANGED:
+            // Moved to a screen of another scale (per-monitor awareness, from the
+            // manifest): the window is laid out anew there, not stretched.
+            if (node->Spec().kind != ControlKind::Form) break;
+            kit.Core().Guard([&] { kit.ChangeDpi(node->Row(), LOWORD(wp), reinterpret_cast<const RECT*>(lp)); });
+            return 0;
         case WM_CLOSE: kit.Window(node->Row()).Close(); return 0;
         case WM_SYSCOMMAND:
             if ((wp & 0xFFF0U) == kStayOnTopCommand) {
@@ -258,7 +266,7 @@ LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR /
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
-Win32Toolkit::Win32Toolkit(Win32Options options) : options_(options), dpi_(SystemDpi()) {
+Win32Toolkit::Win32Toolkit(Win32Options options) : options_(options), windowDpi_(Layout().size(), SystemDpi()) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
     RegisterClasses();
@@ -272,8 +280,6 @@ Win32Toolkit::~Win32Toolkit() {
     g_hovered = -1;
 }
 
-int Win32Toolkit::Scale(int v) const { return MulDiv(v, dpi_, 96); }
-int Win32Toolkit::Unscale(int v) const { return MulDiv(v, 96, dpi_); }
 
 void Win32Toolkit::RegisterClasses() {
     static bool done = false;
@@ -324,7 +330,7 @@ void Win32Toolkit::Build() {
         HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, top, nullptr, GetModuleHandleW(nullptr), nullptr);
         SetPropW(top, L"QuorvelTip", tip);
-        SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, Scale(400));
+        SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, nodes_[w]->Scale(kTipWidth));
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const ControlSpec& s = rows[i];
             if (WindowOf(s) != rows[w].name || s.kind == ControlKind::Form || s.kind == ControlKind::Timer) continue;
@@ -359,6 +365,61 @@ void Win32Toolkit::ShowMainWindow() { Window(core_.MainRow()).Show(); }
 void Win32Toolkit::PaintIfAppeared() {
     const int box = core_.PaintRow();
     if (box >= 0 && core_.Appeared(Showing(*this, box))) core_.Raise(box, EventKind::Paint);
+}
+
+void Win32Toolkit::ChangeDpi(int formRow, int dpi, const void* suggestedOuter) {
+    Win32Node& form = Node(formRow);
+    HWND top = form.Hwnd();
+    if (dpi <= 0 || top == nullptr) return;
+    // The client area keeps its size in layout pixels, also after the user resized it.
+    RECT client;
+    GetClientRect(top, &client);
+    const int width = form.Unscale(client.right);
+    const int height = form.Unscale(client.bottom);
+    windowDpi_.at(static_cast<std::size_t>(formRow)) = dpi;
+    const std::string_view name = Layout()[static_cast<std::size_t>(formRow)].name;
+    // While the form is being made (its scale corrected before its rows exist), only
+    // the rows made so far are there.
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        if (static_cast<int>(i) != formRow && WindowOf(Layout()[i]) == name) nodes_[i]->Rescale();
+    }
+    if (suggestedOuter != nullptr) {
+        const RECT& r = *static_cast<const RECT*>(suggestedOuter);
+        SetWindowPos(top, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // The suggestion frames the client area with the new screen's window frame; where
+    // the frame is another (Wine keeps the system's), or no suggestion came, the size
+    // is corrected so that the client area has its size at the new scale.
+    RECT outer;
+    GetWindowRect(top, &outer);
+    GetClientRect(top, &client);
+    const int dx = form.Scale(width) - client.right;
+    const int dy = form.Scale(height) - client.bottom;
+    if (dx != 0 || dy != 0) {
+        SetWindowPos(top, nullptr, 0, 0, outer.right - outer.left + dx, outer.bottom - outer.top + dy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (windows_.at(static_cast<std::size_t>(formRow))) windows_[static_cast<std::size_t>(formRow)]->ForgetPlacement();
+    if (auto* tip = static_cast<HWND>(GetPropW(top, L"QuorvelTip"))) {
+        SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, form.Scale(kTipWidth));
+        for (std::size_t i = 0; i < nodes_.size(); ++i) {
+            const Win32Node& n = *nodes_[i];
+            if (n.Hwnd() != nullptr || n.Host() == nullptr || WindowOf(Layout()[i]) != name) continue;
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.hwnd = n.Host();
+            tool.uId = static_cast<UINT_PTR>(kIdBase) + i;
+            tool.rect = n.DeviceRect();
+            SendMessageW(tip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    const int box = core_.PaintRow();
+    if (surface_ && box >= 0 && WindowOf(Layout()[static_cast<std::size_t>(box)]) == name) {
+        surface_->Rescale();
+        // The picture is drawn anew at the new scale, by the program, as after any
+        // loss of what the box showed.
+        if (Showing(*this, box)) core_.Raise(box, EventKind::Paint);
+    }
+    RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32Toolkit::PointerLeft() { PointerAt(*this, -1); }

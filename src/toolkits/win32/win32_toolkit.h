@@ -66,10 +66,15 @@ public:
     [[nodiscard]] const Win32Canvas* Surface() const { return surface_.get(); }
     [[nodiscard]] ToolkitCore& Core() { return core_; }
     [[nodiscard]] const Win32Options& Options() const { return options_; }
-    // The dots per inch the windows were built for; the layout's pixels are at 96.
-    [[nodiscard]] int Dpi() const { return dpi_; }
-    [[nodiscard]] int Scale(int v) const;
-    [[nodiscard]] int Unscale(int v) const;
+    // The dots per inch of a top-level window (the row of a form): the system's when
+    // the toolkit starts, the window's own once it exists, and what WM_DPICHANGED says
+    // when the window moves to a screen of another scale. The layout's pixels are at 96.
+    [[nodiscard]] int WindowDpi(int formRow) const { return windowDpi_.at(static_cast<std::size_t>(formRow)); }
+    // Redraws the window `formRow` at `dpi`: every geometry, font, tool tip and the
+    // picture of a paint box in it. `suggestedOuter` (device pixels, WM_DPICHANGED's
+    // rectangle) is where the window goes; null keeps its corner and scales its size.
+    // Runs inside the window's message handling; raises the paint box's Paint.
+    void ChangeDpi(int formRow, int dpi, const void* suggestedOuter);
     // Handles the window's shortcuts, Tab, Shift+Tab and the arrow keys of a radio
     // pair, ahead of the focused control; true when the message was one of them and
     // has been handled.
@@ -99,7 +104,7 @@ private:
 
     Win32Options options_;
     ToolkitCore core_;
-    int dpi_ = 96;
+    std::vector<int> windowDpi_;  // by row; used for forms only
     std::vector<std::unique_ptr<Win32Node>> nodes_;
     std::vector<std::unique_ptr<Win32Window>> windows_;
     std::unique_ptr<Win32Timer> timer_;
