@@ -120,7 +120,9 @@ TEST_F(DpiChange, EveryRowOfTheWindowTakesTheNewScale) {
         // toolkit draws a container's caption with.
         const bool system = s.kind != ui::ControlKind::Panel && s.kind != ui::ControlKind::GroupBox;
         LOGFONTW font{};
-        GetObjectW(system ? reinterpret_cast<HFONT>(SendMessageW(n.Hwnd(), WM_GETFONT, 0, 0)) : n.Font(), sizeof(font), &font);
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): the font's handle is the message's result
+        const auto own = reinterpret_cast<HFONT>(SendMessageW(n.Hwnd(), WM_GETFONT, 0, 0));
+        GetObjectW(system ? own : n.Font(), sizeof(font), &font);
         EXPECT_EQ(font.lfHeight, -Scaled(s.font.pixelSize, dpi));
         if (s.kind == ui::ControlKind::Edit) {
             const auto margins = static_cast<DWORD>(SendMessageW(n.Hwnd(), EM_GETMARGINS, 0, 0));
@@ -141,7 +143,7 @@ TEST_F(DpiChange, ToolTipsFollowTheWindowlessRows) {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.hwnd = button.Host();
-    tool.uId = static_cast<UINT_PTR>(ui::win32::kIdBase + row);
+    tool.uId = static_cast<UINT_PTR>(ui::win32::kIdBase) + static_cast<UINT_PTR>(row);
     ASSERT_TRUE(SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE);
     const RECT want = button.DeviceRect();
     EXPECT_TRUE(EqualRect(&tool.rect, &want) != FALSE);
