@@ -76,7 +76,9 @@ void Win32Canvas::EndPicture() {
 
 HPEN Win32Canvas::MakePen() const {
     const COLORREF c = ToColorRef(penColor_);
-    if (penStyle_ == PenStyle::Dot) return CreatePen(PS_DOT, 1, c);
+    // A dotted line is one device pixel wide at every scale: a pen the scale made
+    // wider than one pixel would be drawn solid.
+    if (penStyle_ == PenStyle::Dot) return CreatePen(PS_DOT, 0, c);
     return CreatePen(PS_SOLID, penWidth_ <= 1 ? 1 : penWidth_, c);
 }
 
