@@ -32,8 +32,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/colors.h"
-#include "ui/layout.h"
+#include "win32_main_window.h"
 
 namespace {
 
@@ -60,14 +59,6 @@ struct Bare {
 Bare g_bare;
 
 int Scale(int v) { return MulDiv(v, g_bare.dpi, 96); }
-
-COLORREF ToColorRef(quorvel::ui::Color color) {
-    if (quorvel::ui::IsSystemColor(color)) {
-        return GetSysColor(color == quorvel::ui::clWindow ? COLOR_WINDOW : COLOR_BTNFACE);
-    }
-    const quorvel::ui::Color rgb = quorvel::ui::Resolve(color);
-    return RGB((rgb >> 16U) & 0xFFU, (rgb >> 8U) & 0xFFU, rgb & 0xFFU);
-}
 
 // As the toolkit's FontFor makes a font of the layout (win32_controls.cpp).
 HFONT MakeFont(const FontSpec& spec) {
@@ -154,13 +145,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*
         }
     }
 
-    const ControlSpec* form = FindControl(quorvel::ui::kMainWindow);
+    const ControlSpec* form = &quorvel::bench::MainWindowRow();
+    // The layout's second family: the check boxes' font.
     const ControlSpec* check = FindControl("CB_Hilfe");
-    if (form == nullptr || check == nullptr) return 1;
+    if (check == nullptr) return 1;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
     g_bare.dpi = SystemDpi();
-    g_bare.background = ToColorRef(form->color);
+    g_bare.background = quorvel::bench::PaintedColor(form->color);
     g_bare.captionFont = MakeFont(form->font);
     g_bare.checkFont = MakeFont(check->font);
     g_bare.captionText = L"Zeigerdiagramm";

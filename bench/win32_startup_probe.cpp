@@ -24,11 +24,13 @@
 // ("--child Edit=12/0 --top tooltips_class32=0/1 …", "-" for none).
 //
 // --watch checks the measurement itself: a second thread waits for the idle program
-// while this one looks at the screen every millisecond, and the line gains
-// window_seen_ms (a visible window of the program exists) and painted_seen_ms (the
-// pixel at (2, 2) of the main window's client area has the window's background colour
-// on the screen, so its frame has been drawn and reached the display). The polling
-// costs time of its own: watched runs are for checking, not for the figures.
+// while this one copies the main window's client area from the screen every
+// millisecond or so, until a second after the program went idle. The line gains
+// window_seen_ms (a visible window of the program exists), painted_seen_ms (the pixel
+// at (2, 2) of the client area has the main window's background colour of the layout
+// table on the screen) and changes_ms (every time the picture on the screen changed):
+// the last change should come with first_paint_ms, not after it. The copying costs
+// time of its own: watched runs are for checking, not for the figures.
 //
 // Exit status 0 when the line was printed; 1 with a message on standard error when
 // the program did not start, show a window, go idle or end in time.
@@ -49,6 +51,8 @@
 #include <thread>
 #include <utility>
 #include <vector>
+
+#include "win32_main_window.h"
 
 namespace {
 
@@ -290,7 +294,8 @@ int wmain(int argc, wchar_t** argv) {
             idleMs = Now() - start;
             idleDone = true;
         });
-        seen = WatchScreen(pi.dwProcessId, RGB(192, 192, 192), start, idleDone, timeoutMs);
+        const COLORREF background = quorvel::bench::PaintedColor(quorvel::bench::MainWindowRow().color);
+        seen = WatchScreen(pi.dwProcessId, background, start, idleDone, timeoutMs);
         waiter.join();
     } else {
         idle = WaitForInputIdle(pi.hProcess, timeoutMs);
