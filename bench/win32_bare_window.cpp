@@ -138,11 +138,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*
     for (int i = 1; i < __argc; ++i) {
         const std::wstring a = __wargv[i];
         const bool top = a == L"--top";
-        if ((a != L"--child" && !top) || i + 1 >= __argc || !ParseWindows(__wargv[++i], top, extra)) {
-            MessageBoxW(nullptr, L"usage: win32-bare-window [--child CLASS=SHOWN/HIDDEN]... [--top CLASS=SHOWN/HIDDEN]...",
-                        L"win32-bare-window", MB_OK);
-            return 2;
-        }
+        // A window program has no console to write a usage to: it ends at once, which
+        // the probe reports.
+        if ((a != L"--child" && !top) || i + 1 >= __argc || !ParseWindows(__wargv[++i], top, extra)) return 2;
     }
 
     const ControlSpec* form = &quorvel::bench::MainWindowRow();
