@@ -2,7 +2,7 @@
 // put a window of the calculator's main window on screen, so that what Quorvel adds can
 // be told apart from what the system (here Wine) costs.
 //
-//   win32-bare-window [--child CLASS=SHOWN/HIDDEN]... [--top CLASS=SHOWN/HIDDEN]...
+//   win32-bare-window [--child CLASS[:STYLE]=SHOWN/HIDDEN]... [--top CLASS[:STYLE]=SHOWN/HIDDEN]...
 //
 // Always: a window of the main window's client size, frame and background (from the
 // layout table, scaled to the system's dots per inch as the toolkit scales it) that
@@ -11,11 +11,13 @@
 // makes its fonts; it shows and paints itself (ShowWindow, UpdateWindow) before its
 // message loop, as the program does.
 //
-// --child makes SHOWN visible and HIDDEN hidden child windows of CLASS in it (system
-// classes such as Edit and Button with a short caption and the main window's font,
-// any other class as a plain window that paints its background); --top makes
-// top-level windows of CLASS owned by it (tool tips, or a second window that shows
-// later). The start-up probe prints these arguments for the windows a program made.
+// --child makes SHOWN visible and HIDDEN hidden child windows of CLASS in it, with the
+// class's own style bits STYLE (a number in C notation: BS_AUTOCHECKBOX makes a
+// Button a check box): system classes such as Edit and Button with a short caption
+// and the main window's font, any other class as a plain window that paints its
+// background; --top makes top-level windows of CLASS owned by it (tool tips, or a
+// second window that shows later). The start-up probe prints these arguments for the
+// windows a program made.
 //
 // The exe carries the program's manifest, so the controls are the same (common
 // controls 6) at the same DPI awareness.
@@ -42,6 +44,7 @@ using quorvel::ui::FontSpec;
 
 struct Windows {
     std::wstring cls;
+    DWORD style = 0;  // the class's own style bits
     bool top = false;
     int shown = 0;
     int hidden = 0;
@@ -96,22 +99,42 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             EndPaint(hwnd, &ps);
             return 0;
         }
+        case WM_DRAWITEM: {
+            // An owner-drawn button: a plain face with its caption.
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+            RECT face = item.rcItem;
+            DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
+            wchar_t caption[64] = {};
+            const int n = GetWindowTextW(item.hwndItem, caption, 64);
+            SetBkMode(item.hDC, TRANSPARENT);
+            DrawTextW(item.hDC, caption, n, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            return TRUE;
+        }
         case WM_DESTROY: PostQuitMessage(0); return 0;
         default: break;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
+// CLASS[:STYLE]=SHOWN/HIDDEN, STYLE the class's own style bits in C notation.
 bool ParseWindows(const wchar_t* spec, bool top, std::vector<Windows>& out) {
     const wchar_t* eq = std::wcschr(spec, L'=');
     if (eq == nullptr || eq == spec) return false;
+    const wchar_t* colon = std::wcschr(spec, L':');
+    if (colon != nullptr && colon > eq) colon = nullptr;
     wchar_t* end = nullptr;
+    unsigned long style = 0;
+    if (colon != nullptr) {
+        style = std::wcstoul(colon + 1, &end, 0);
+        if (end == colon + 1 || end != eq || style > 0xFFFF) return false;
+    }
     const long shown = std::wcstol(eq + 1, &end, 10);
     if (end == eq + 1 || *end != L'/') return false;
     const wchar_t* hiddenAt = end + 1;
     const long hidden = std::wcstol(hiddenAt, &end, 10);
     if (end == hiddenAt || *end != 0 || shown < 0 || hidden < 0) return false;
-    out.push_back({std::wstring(spec, eq), top, static_cast<int>(shown), static_cast<int>(hidden)});
+    out.push_back({std::wstring(spec, colon != nullptr ? colon : eq), static_cast<DWORD>(style), top, static_cast<int>(shown),
+                   static_cast<int>(hidden)});
     return true;
 }
 
@@ -186,7 +209,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*
         for (int k = 0; k < w.shown + w.hidden; ++k) {
             const bool visible = k < w.shown;
             if (w.top) {
-                HWND popup = CreateWindowExW(WS_EX_TOPMOST, w.cls.c_str(), nullptr, WS_POPUP | (visible ? WS_VISIBLE : 0U),
+                HWND popup = CreateWindowExW(WS_EX_TOPMOST, w.cls.c_str(), nullptr, WS_POPUP | w.style | (visible ? WS_VISIBLE : 0U),
                                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, main, nullptr, instance,
                                              nullptr);
                 if (popup == nullptr) return 1;
@@ -195,7 +218,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*
             const int x = visible ? (cell % columns) * cellW : 0;
             const int y = visible ? gridTop + (cell / columns) * cellH : 0;
             if (visible) ++cell;
-            HWND child = CreateWindowExW(0, w.cls.c_str(), L"Taste", WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0U), x, y,
+            HWND child = CreateWindowExW(0, w.cls.c_str(), L"Taste", WS_CHILD | WS_CLIPSIBLINGS | w.style | (visible ? WS_VISIBLE : 0U), x, y,
                                          cellW - Scale(4), cellH - Scale(4), main,
                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
             if (child == nullptr) return 1;

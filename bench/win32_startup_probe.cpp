@@ -11,9 +11,9 @@
 // - checks that the program shows a window (an idle program without one has not
 //   started as it should, and the run fails);
 // - reads the program's peak working set (GetProcessMemoryInfo);
-// - counts its windows: every child window by class, shown and hidden, and every
-//   top-level window besides the shown main one, such as tool tips and windows that
-//   show later;
+// - counts its windows: every child window by class and class style, shown and
+//   hidden, and every top-level window besides the shown main one, such as tool tips
+//   and windows that show later;
 // - asks the main window to close (WM_CLOSE) and waits for the program to end.
 //
 // It prints one line:
@@ -21,7 +21,8 @@
 //   first_paint_ms=… peak_working_set_kib=… child_windows=N top_windows=M windows=ARGS
 //
 // where ARGS are the bare window's arguments that make the same windows
-// ("--child Edit=12/0 --top tooltips_class32=0/1 …", "-" for none).
+// ("--child Edit:0x80=12/0 --top tooltips_class32:0x3=0/1 …", "-" for none): per
+// class and class style, how many are shown and how many hidden.
 //
 // --watch checks the measurement itself: a second thread waits for the idle program
 // while this one copies the main window's client area from the screen every
@@ -102,8 +103,8 @@ struct Census {
     DWORD pid = 0;
     HWND main = nullptr;                  // the visible top-level window without owner
     std::vector<HWND> tops;               // every top-level window of the program
-    std::map<std::wstring, Shown> children;
-    std::map<std::wstring, Shown> others;  // top-level windows besides the main one
+    std::map<std::wstring, Shown> children;  // by kind (KindOf)
+    std::map<std::wstring, Shown> others;    // top-level windows besides the main one
     unsigned childCount = 0;
     unsigned otherCount = 0;
 };
@@ -114,15 +115,23 @@ std::wstring ClassOf(HWND hwnd) {
     return {name, static_cast<std::size_t>(n > 0 ? n : 0)};
 }
 
+// A window's kind as the bare window makes it again: its class and its class's own
+// style bits (the low word), which tell a check box from a push button and a
+// read-only edit from another: they draw differently.
+std::wstring KindOf(HWND hwnd) {
+    wchar_t style[16] = {};
+    std::swprintf(style, 16, L":0x%lx", static_cast<unsigned long>(GetWindowLongPtrW(hwnd, GWL_STYLE) & 0xFFFF));
+    return ClassOf(hwnd) + style;
+}
+
 // The system gives every thread with windows an input-method window of its own; the
 // bare window has one too, so it is none of the program's.
 bool SystemMade(const std::wstring& cls) { return cls == L"IME"; }
 
 BOOL CALLBACK CountChild(HWND hwnd, LPARAM lp) {
     auto* c = reinterpret_cast<Census*>(lp);
-    const std::wstring cls = ClassOf(hwnd);
-    if (SystemMade(cls)) return TRUE;
-    Shown& s = c->children[cls];
+    if (SystemMade(ClassOf(hwnd))) return TRUE;
+    Shown& s = c->children[KindOf(hwnd)];
     ++(IsWindowVisible(hwnd) != FALSE ? s.shown : s.hidden);
     ++c->childCount;
     return TRUE;
@@ -153,9 +162,8 @@ Census Count(DWORD pid) {
     for (HWND top : c.tops) {
         EnumChildWindows(top, CountChild, reinterpret_cast<LPARAM>(&c));
         if (top == c.main) continue;
-        const std::wstring cls = ClassOf(top);
-        if (SystemMade(cls)) continue;
-        Shown& s = c.others[cls];
+        if (SystemMade(ClassOf(top))) continue;
+        Shown& s = c.others[KindOf(top)];
         ++(IsWindowVisible(top) != FALSE ? s.shown : s.hidden);
         ++c.otherCount;
     }

@@ -42,7 +42,7 @@ if ! [[ "$children" =~ ^[0-9]+$ ]] || [ "$children" -lt 20 ] || [ "$children" -g
     fail "quorvel.exe has an implausible number of child windows: $line"
 fi
 for class in Edit Button; do
-    [[ " $windows " == *" --child $class="* ]] || fail "quorvel.exe has no child windows of class $class: $line"
+    [[ " $windows " == *" --child $class:"* ]] || fail "quorvel.exe has no child windows of class $class: $line"
 done
 sum=$(tr ' ' '\n' <<<"$windows" | sed -n 's/^[^-].*=\([0-9]*\)\/\([0-9]*\)$/\1 \2/p' | awk '{ n += $1 + $2 } END { print n + 0 }')
 tops=$(field top_windows "$line")
