@@ -9,7 +9,8 @@
 # that were built, and a soak of long random sessions on both toolkits.
 #
 # BENCH_ROUNDS and BENCH_WARMUPS set the paired rounds of both start-up parts;
-# BENCH_WINDOWS=0 leaves the Windows part out, BENCH_LINUX=0 everything else.
+# BENCH_WINDOWS=0 leaves the Windows part out, BENCH_LINUX=0 everything else;
+# BENCH_WINE_CPU sets the processor of the Wine session (see windows_startup).
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/setup.sh
@@ -164,6 +165,17 @@ windows_startup() {
     # A server left from an interrupted run would still show on a display now gone.
     wineserver -k 2>/dev/null || true
 
+    # The Wine session (server, desktop, probe and programs) on one processor. Every
+    # call a Windows program makes to the system that Windows answers in its kernel is
+    # a round trip to the wine server here; between two processors each trip wakes the
+    # other one, which on a virtual machine with an idle second processor can cost as
+    # much as the work itself and makes the figures swing with the load next door
+    # (a build on the other processor made the programs faster, not slower). On one
+    # processor the trips are plain switches, as they are to a kernel.
+    # BENCH_WINE_CPU names the processor; "all" leaves the session unpinned.
+    local cpu=${BENCH_WINE_CPU:-$(($(nproc) - 1))}
+    local pin=()
+    [ "$cpu" = all ] || pin=(taskset -c "$cpu")
     local wine_run=scripts/wine-run
     local probe=build-windows/bench/win32-startup-probe.exe
     # The Windows names of the exes, through Wine's drive Z:, the host's root.
@@ -175,12 +187,11 @@ windows_startup() {
 
     # The probe's line for one start of a program.
     probe_once() {
-        # shellcheck disable=SC2086 # the command holds the program and its arguments
-        "$wine_run" "$probe" "$@" | tr -d '\r'
+        "${pin[@]}" "$wine_run" "$probe" "$@" | tr -d '\r'
     }
     field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p"; }
 
-    echo "== Windows start-up: the Wine session and the program's windows (display $DISPLAY)"
+    echo "== Windows start-up: the Wine session and the program's windows (display $DISPLAY, processors: $cpu)"
     local census windows children tops
     census=$(probe_once -- "$quorvel")
     if [ -z "$census" ]; then
@@ -242,7 +253,7 @@ windows_startup() {
             "$name" "$(field window_seen_ms <<<"$line")" "$(field painted_seen_ms <<<"$line")" "$last" "$idle" "$verdict"
     done
 
-    awk -v wine="$(wine --version 2>/dev/null | head -n 1)" -v children="$children" -v tops="$tops" -v windows="$windows" '
+    awk -v wine="$(wine --version 2>/dev/null | head -n 1)" -v cpu="$cpu" -v children="$children" -v tops="$tops" -v windows="$windows" '
         function median(a, n,    i, j, t) {
             for (i = 2; i <= n; ++i) for (j = i; j > 1 && a[j - 1] > a[j]; --j) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
             return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
@@ -259,7 +270,7 @@ windows_startup() {
             qm = median(q, n); fm = median(f, n); cm = median(c, n)
             rfm = median(rf, n); rcm = median(rc, n)
             printf "== Windows start-up summary (%s, not Windows: these are Wine'"'"'s figures)\n", wine
-            printf "start to first painted window (WaitForInputIdle), medians of %d paired rounds:\n", n
+            printf "start to first painted window (WaitForInputIdle), medians of %d paired rounds, Wine session on processors %s:\n", n, cpu
             printf "quorvel.exe:                                    median %.1f ms\n", qm
             printf "floor: two-caption window + %3d child windows:  median %.1f ms\n", children, fm
             printf "floor: two-caption window:                      median %.1f ms\n", cm
