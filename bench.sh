@@ -242,18 +242,19 @@ windows_startup() {
         line=$(probe_once --watch -- ${command[$name]})
         idle=$(field first_paint_ms <<<" $line")
         last=$(field changes_ms <<<"$line" | tr ',' '\n' | tail -n 1)
-        after=$(field changes_ms <<<"$line" | tr ',' '\n' | awk -v idle="$idle" '$1 > idle + 50' | wc -l)
+        after=$(field changes_ms <<<"$line" | tr ',' '\n' | LC_ALL=C awk -v idle="$idle" '$1 > idle + 50' | wc -l)
         if [ -z "$idle" ] || [ -z "$last" ]; then
             echo "bench.sh: the watched run of $name saw no picture" >&2
             exit 1
         fi
-        verdict=$(awk -v idle="$idle" -v last="$last" -v after="$after" \
+        verdict=$(LC_ALL=C awk -v idle="$idle" -v last="$last" -v after="$after" \
             'BEGIN { print last <= idle + 50 && after == 0 ? "yes" : "NO" }')
         printf '%s: window seen %s ms, background painted %s ms, picture last changed %s ms, idle %s ms: held: %s\n' \
             "$name" "$(field window_seen_ms <<<"$line")" "$(field painted_seen_ms <<<"$line")" "$last" "$idle" "$verdict"
     done
 
-    awk -v wine="$(wine --version 2>/dev/null | head -n 1)" -v cpu="$cpu" -v children="$children" -v tops="$tops" -v windows="$windows" '
+    # The probe writes its numbers with a decimal point, whatever the locale.
+    LC_ALL=C awk -v wine="$(wine --version 2>/dev/null | head -n 1)" -v cpu="$cpu" -v children="$children" -v tops="$tops" -v windows="$windows" '
         function median(a, n,    i, j, t) {
             for (i = 2; i <= n; ++i) for (j = i; j > 1 && a[j - 1] > a[j]; --j) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
             return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2

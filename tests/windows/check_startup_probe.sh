@@ -25,7 +25,7 @@ check_line() {
     local what=$1 line=$2 ms kib
     ms=$(field first_paint_ms "$line")
     kib=$(field peak_working_set_kib "$line")
-    awk -v ms="$ms" 'BEGIN { exit !(ms ~ /^[0-9]+\.[0-9]$/ && ms > 0) }' || fail "$what: no time to the first paint in: $line"
+    LC_ALL=C awk -v ms="$ms" 'BEGIN { exit !(ms ~ /^[0-9]+\.[0-9]$/ && ms > 0) }' || fail "$what: no time to the first paint in: $line"
     if ! [[ "$kib" =~ ^[0-9]+$ ]] || [ "$kib" -eq 0 ]; then fail "$what: no working set in: $line"; fi
 }
 
@@ -44,7 +44,7 @@ fi
 for class in Edit Button; do
     [[ " $windows " == *" --child $class:"* ]] || fail "quorvel.exe has no child windows of class $class: $line"
 done
-sum=$(tr ' ' '\n' <<<"$windows" | sed -n 's/^[^-].*=\([0-9]*\)\/\([0-9]*\)$/\1 \2/p' | awk '{ n += $1 + $2 } END { print n + 0 }')
+sum=$(tr ' ' '\n' <<<"$windows" | sed -n 's/^[^-].*=\([0-9]*\)\/\([0-9]*\)$/\1 \2/p' | LC_ALL=C awk '{ n += $1 + $2 } END { print n + 0 }')
 tops=$(field top_windows "$line")
 [ "$sum" = "$((children + tops))" ] || fail "the windows by class ($sum) do not add up to the counts: $line"
 
@@ -57,6 +57,6 @@ fi
 
 line=$(run --watch -- "$bare") || fail "the watched run of the bare window failed"
 check_line "watched bare window" "$line"
-awk -v seen="$(field painted_seen_ms "$line")" 'BEGIN { exit !(seen > 0) }' ||
+LC_ALL=C awk -v seen="$(field painted_seen_ms "$line")" 'BEGIN { exit !(seen > 0) }' ||
     fail "the watched run did not see the bare window's background: $line"
 echo "the probe timed and measured both programs, counted $children child windows of quorvel.exe, and the bare window made them alike"
