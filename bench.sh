@@ -158,7 +158,8 @@ windows_startup() {
     cmake --preset windows >/dev/null
     cmake --build build-windows -j "$(nproc)" --target quorvel win32-startup-probe win32-bare-window wine-desktop-keeper
 
-    start_virtual_display DISPLAY
+    # A display of its own, for the Wine session alone: DISPLAY stays the Linux part's.
+    start_virtual_display WINE_BENCH_DISPLAY
     trap cleanup EXIT  # start_virtual_display set a trap of its own
     wine_prefix="$PWD/build-windows/wineprefix-bench"
     export WINEPREFIX="$wine_prefix"
@@ -187,11 +188,11 @@ windows_startup() {
 
     # The probe's line for one start of a program.
     probe_once() {
-        "${pin[@]}" "$wine_run" "$probe" "$@" | tr -d '\r'
+        DISPLAY=$WINE_BENCH_DISPLAY "${pin[@]}" "$wine_run" "$probe" "$@" | tr -d '\r'
     }
     field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p"; }
 
-    echo "== Windows start-up: the Wine session and the program's windows (display $DISPLAY, processors: $cpu)"
+    echo "== Windows start-up: the Wine session and the program's windows (display $WINE_BENCH_DISPLAY, processors: $cpu)"
     local census windows children tops
     census=$(probe_once -- "$quorvel")
     if [ -z "$census" ]; then
@@ -201,7 +202,10 @@ windows_startup() {
     windows=${census#* windows=}
     children=$(field child_windows <<<"$census")
     tops=$(field top_windows <<<"$census")
-    echo "quorvel.exe makes $children child windows and $tops top-level windows besides its main window: $windows"
+    local shown_hidden
+    shown_hidden=$({ grep -o -- '--child [^ ]*' <<<"$windows" || true; } | sed 's/.*=\([0-9]*\)\/\([0-9]*\)$/\1 \2/' |
+        awk '{ s += $1; h += $2 } END { printf "%d shown, %d hidden", s, h }')
+    echo "quorvel.exe makes $children child windows ($shown_hidden) and $tops top-level windows besides its main window: $windows"
     [ "$windows" != - ] || windows=""
 
     local programs=(captions children quorvel)
@@ -254,7 +258,7 @@ windows_startup() {
     done
 
     # The probe writes its numbers with a decimal point, whatever the locale.
-    LC_ALL=C awk -v wine="$(wine --version 2>/dev/null | head -n 1)" -v cpu="$cpu" -v children="$children" -v tops="$tops" -v windows="$windows" '
+    LC_ALL=C awk -v wine="$(wine --version 2>/dev/null | head -n 1)" -v cpu="$cpu" -v children="$children" -v shown_hidden="$shown_hidden" -v tops="$tops" -v windows="$windows" '
         function median(a, n,    i, j, t) {
             for (i = 2; i <= n; ++i) for (j = i; j > 1 && a[j - 1] > a[j]; --j) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
             return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
@@ -277,7 +281,8 @@ windows_startup() {
             printf "floor: two-caption window:                      median %.1f ms\n", cm
             printf "ratio quorvel/floor with its child windows:     %.3f (target <= 1.15: %s)\n", rfm, rfm <= 1.15 ? "met" : "NOT met"
             printf "ratio quorvel/two-caption window:               %.3f\n", rcm
-            printf "child windows of quorvel.exe: %d, top-level windows besides the main one: %d (%s)\n", children, tops, windows
+            printf "child windows of quorvel.exe: %d (%s), top-level windows besides the main one: %d\n", children, shown_hidden, tops
+            printf "(by class and class style: %s)\n", windows
             printf "peak working set (under Wine the process'"'"'s peak resident set, Wine'"'"'s own DLLs included), highest of the rounds:\n"
             printf "quorvel.exe %.1f MiB, floor with child windows %.1f MiB, two-caption window %.1f MiB\n",
                 qkib / 1024, fkib / 1024, ckib / 1024
