@@ -166,9 +166,9 @@ windows_startup() {
     # A server left from an interrupted run would still show on a display now gone.
     wineserver -k 2>/dev/null || true
 
-    # The Wine session (server, desktop, probe and programs) on one processor. Every
-    # call a Windows program makes to the system that Windows answers in its kernel is
-    # a round trip to the wine server here; between two processors each trip wakes the
+    # The Wine session (server, desktop, probe and programs) on one processor. Much of
+    # what Windows answers in its kernel (making, placing and painting windows) is a
+    # round trip to the wine server here; between two processors each trip wakes the
     # other one, which on a virtual machine with an idle second processor can cost as
     # much as the work itself and makes the figures swing with the load next door
     # (a build on the other processor made the programs faster, not slower). On one
@@ -194,7 +194,8 @@ windows_startup() {
 
     echo "== Windows start-up: the Wine session and the program's windows (display $WINE_BENCH_DISPLAY, processors: $cpu)"
     local census windows children tops
-    census=$(probe_once -- "$quorvel")
+    # The probe says on standard error why a run failed.
+    census=$(probe_once -- "$quorvel") || true
     if [ -z "$census" ]; then
         echo "bench.sh: quorvel.exe did not start under Wine" >&2
         exit 1
@@ -218,7 +219,7 @@ windows_startup() {
         for k in 0 1 2; do
             name=${programs[$(((round + k) % 3))]}
             # shellcheck disable=SC2086 # the command holds the program and its arguments
-            line=$(probe_once -- ${command[$name]})
+            line=$(probe_once -- ${command[$name]}) || true
             ms[$name]=$(field first_paint_ms <<<" $line")
             kib[$name]=$(field peak_working_set_kib <<<"$line")
             if [ -z "${ms[$name]}" ] || [ -z "${kib[$name]}" ]; then
@@ -243,7 +244,7 @@ windows_startup() {
     local idle last after verdict
     for name in children quorvel; do
         # shellcheck disable=SC2086 # the command holds the program and its arguments
-        line=$(probe_once --watch -- ${command[$name]})
+        line=$(probe_once --watch -- ${command[$name]}) || true
         idle=$(field first_paint_ms <<<" $line")
         last=$(field changes_ms <<<"$line" | tr ',' '\n' | tail -n 1)
         after=$(field changes_ms <<<"$line" | tr ',' '\n' | LC_ALL=C awk -v idle="$idle" '$1 > idle + 50' | wc -l)
