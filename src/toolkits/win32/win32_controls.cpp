@@ -52,6 +52,36 @@ HBRUSH BrushFor(Color color) {
 
 namespace {
 
+// The kinds that are windows of their own; the others are drawn by their container.
+bool HasWindow(ControlKind k) {
+    switch (k) {
+        case ControlKind::Form:
+        case ControlKind::Panel:
+        case ControlKind::GroupBox:
+        case ControlKind::Edit:
+        case ControlKind::Button:
+        case ControlKind::BitBtn:
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton: return true;
+        default: return false;
+    }
+}
+
+// Whether the row's place meets that of an earlier row with a window of its own and
+// the same parent.
+bool OverlapsEarlierSibling(int row) {
+    const auto rows = Layout();
+    const ControlSpec& me = rows[static_cast<std::size_t>(row)];
+    for (int i = 0; i < row; ++i) {
+        const ControlSpec& other = rows[static_cast<std::size_t>(i)];
+        if (other.parent != me.parent || !HasWindow(other.kind)) continue;
+        const Rect& a = me.place;
+        const Rect& b = other.place;
+        if (a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h) return true;
+    }
+    return false;
+}
+
 DWORD EditAlign(Align a) {
     switch (a) {
         case Align::Center: return ES_CENTER;
@@ -148,8 +178,10 @@ void Win32Node::Create(HWND host) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         SetWindowSubclass(hwnd_, ChildProc, 1, reinterpret_cast<DWORD_PTR>(this));
     }
-    // A later row lies above an earlier sibling.
-    if (host != nullptr) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // A later row lies above an earlier sibling. The system puts a new child below its
+    // siblings; only one that overlaps an earlier one is raised, as a move in the
+    // stacking order costs start-up time and matters nowhere else.
+    if (host != nullptr && OverlapsEarlierSibling(row_)) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ApplyFont(false);
     if (checked_) SendMessageW(hwnd_, BM_SETCHECK, BST_CHECKED, 0);
 }

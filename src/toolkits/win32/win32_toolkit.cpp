@@ -29,6 +29,54 @@ int SystemDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
+// Where the containers paint before their pixels go to the screen: one bitmap for
+// all, grown to the largest container, instead of one made and freed for each paint
+// (eleven at the first frame). A paint inside a paint, which nothing here does, would
+// get a bitmap of its own.
+class Offscreen {
+public:
+    HDC Take(HDC like, LONG width, LONG height) {
+        width = std::max(1L, width);
+        height = std::max(1L, height);
+        if (busy_) return Fresh(like, width, height);
+        busy_ = true;
+        if (dc_ == nullptr) dc_ = CreateCompatibleDC(like);
+        if (width > width_ || height > height_) {
+            width_ = std::max(width, width_);
+            height_ = std::max(height, height_);
+            HBITMAP bigger = CreateCompatibleBitmap(like, width_, height_);
+            SelectObject(dc_, bigger);
+            if (bitmap_ != nullptr) DeleteObject(bitmap_);
+            bitmap_ = bigger;
+        }
+        return dc_;
+    }
+    void Give(HDC dc) {
+        if (dc == dc_) {
+            busy_ = false;
+            return;
+        }
+        HGDIOBJ bmp = SelectObject(dc, extraOld_);
+        DeleteObject(bmp);
+        DeleteDC(dc);
+    }
+
+private:
+    HDC Fresh(HDC like, LONG width, LONG height) {
+        HDC dc = CreateCompatibleDC(like);
+        extraOld_ = SelectObject(dc, CreateCompatibleBitmap(like, width, height));
+        return dc;
+    }
+
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ extraOld_ = nullptr;
+    LONG width_ = 0;
+    LONG height_ = 0;
+    bool busy_ = false;
+};
+Offscreen g_offscreen;
+
 // The row under the pointer now; -1 outside every window of the program.
 int RowUnderPointer(Win32Toolkit& kit, HWND hwnd, LPARAM lp) {
     const Win32Node* node = NodeOf(hwnd);
@@ -130,15 +178,11 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             HDC dc = BeginPaint(hwnd, &ps);
             RECT client;
             GetClientRect(hwnd, &client);
-            HDC mem = CreateCompatibleDC(dc);
-            HBITMAP bmp = CreateCompatibleBitmap(dc, std::max(1L, client.right), std::max(1L, client.bottom));
-            HGDIOBJ old = SelectObject(mem, bmp);
+            HDC mem = g_offscreen.Take(dc, client.right, client.bottom);
             PaintContainer(kit, node->Row(), mem, client);
             BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left, ps.rcPaint.bottom - ps.rcPaint.top,
                    mem, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-            SelectObject(mem, old);
-            DeleteObject(bmp);
-            DeleteDC(mem);
+            g_offscreen.Give(mem);
             EndPaint(hwnd, &ps);
             return 0;
         }
