@@ -82,6 +82,25 @@ protected:
 
     std::vector<std::string> Picture() { return kit_->Recording().Describe(); }
 
+    // The main window's tip breaks its lines at the width for `dpi`, and a windowless
+    // row's tool lies where the row is drawn.
+    void ExpectTipsAt(int dpi) {
+        auto* tip = static_cast<HWND>(GetPropW(Main(), L"QuorvelTip"));
+        ASSERT_NE(tip, nullptr);
+        EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), Scaled(400, dpi));
+        const int row = ui::IndexOf("SB_Addition");
+        const ui::win32::Win32Node& button = Kit().Node(row);
+        ASSERT_EQ(button.Hwnd(), nullptr);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = button.Host();
+        tool.uId = static_cast<UINT_PTR>(ui::win32::kIdBase) + static_cast<UINT_PTR>(row);
+        ASSERT_TRUE(SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE);
+        const RECT want = button.DeviceRect();
+        EXPECT_TRUE(EqualRect(&tool.rect, &want) != FALSE);
+        EXPECT_EQ(want.right - want.left, Scaled(button.Spec().place.x + button.Spec().place.w, dpi) - Scaled(button.Spec().place.x, dpi));
+    }
+
 private:
     std::unique_ptr<ui::Session> session_;
     Win32Toolkit* kit_ = nullptr;
@@ -131,22 +150,19 @@ TEST_F(DpiChange, EveryRowOfTheWindowTakesTheNewScale) {
     }
 }
 
-TEST_F(DpiChange, ToolTipsFollowTheWindowlessRows) {
+TEST_F(DpiChange, ToolTipsMadeBeforeTheMoveFollowIt) {
+    const int dpi = OtherDpi();
+    Kit().EnsureTips(ui::IndexOf("Form1"));  // as the pointer's first move does
+    MoveToScreen(dpi, Suggested(dpi));
+    ExpectTipsAt(dpi);
+}
+
+TEST_F(DpiChange, ToolTipsMadeAfterTheMoveTakeTheNewScale) {
+    ASSERT_EQ(GetPropW(Main(), L"QuorvelTip"), nullptr) << "no tip is made before the pointer comes";
     const int dpi = OtherDpi();
     MoveToScreen(dpi, Suggested(dpi));
-    auto* tip = static_cast<HWND>(GetPropW(Main(), L"QuorvelTip"));
-    ASSERT_NE(tip, nullptr);
-    EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), Scaled(400, dpi));
-    const int row = ui::IndexOf("SB_Addition");
-    const ui::win32::Win32Node& button = Kit().Node(row);
-    ASSERT_EQ(button.Hwnd(), nullptr);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = button.Host();
-    tool.uId = static_cast<UINT_PTR>(ui::win32::kIdBase) + static_cast<UINT_PTR>(row);
-    ASSERT_TRUE(SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE);
-    const RECT want = button.DeviceRect();
-    EXPECT_TRUE(EqualRect(&tool.rect, &want) != FALSE);
+    Kit().EnsureTips(ui::IndexOf("Form1"));
+    ExpectTipsAt(dpi);
 }
 
 TEST_F(DpiChange, TheDiagramIsDrawnAgainAtTheNewScale) {

@@ -197,7 +197,7 @@ std::optional<std::u16string> Win32Driver::Hover(int row) {
     const Win32Node& n = kit_->Node(row);
     HWND w = MouseWindow(n);
     HWND top = GetAncestor(w, GA_ROOT);
-    auto* tip = static_cast<HWND>(GetPropW(top, L"QuorvelTip"));
+    auto* tip = static_cast<HWND>(kit_->EnsureTips(RowOfWindow(top)));
     // A tip still up from before goes, and the tip starts afresh: it shows as soon as
     // the pointer rests (its delay is nought for the driver).
     if (tip != nullptr) {

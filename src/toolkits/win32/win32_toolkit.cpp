@@ -136,6 +136,20 @@ void OnButtonClicked(Win32Toolkit& kit, Win32Node& node) {
     kit.Core().Raise(node.Row(), EventKind::Click);
 }
 
+// The tool tips of a window are made when the pointer first moves over it (the
+// driver's pointer, where only the driver moves it), not before its first frame: a hundred and more tools cost start-up time that a user
+// who never points at the window need not wait for. The move that made them is
+// passed on to the new tip, which sees every later one itself.
+void TipsFromFirstMove(Win32Toolkit& kit, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    HWND top = GetAncestor(hwnd, GA_ROOT);
+    const int form = RowOfWindow(top);
+    if (form < 0 || GetPropW(top, L"QuorvelTip") != nullptr) return;
+    auto* tip = static_cast<HWND>(kit.EnsureTips(form));
+    MSG move{hwnd, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
+    GetCursorPos(&move.pt);
+    SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+}
+
 LRESULT TipText(Win32Toolkit& kit, NMTTDISPINFOW& info) {
     static std::wstring shown;
     const int row = (info.uFlags & TTF_IDISHWND) != 0 ? RowOfWindow(reinterpret_cast<HWND>(info.hdr.idFrom))
@@ -213,6 +227,7 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DRAWITEM: DrawBitButton(kit, *reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
         case WM_MOUSEMOVE: {
             if (!FromUser(kit, wp)) return 0;
+            TipsFromFirstMove(kit, hwnd, msg, wp, lp);
             TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
             TrackMouseEvent(&track);
             kit.Core().Guard([&] { PointerAt(kit, RowUnderPointer(kit, hwnd, lp)); });
@@ -296,6 +311,7 @@ LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR /
     Win32Toolkit& kit = node->Kit();
     if (LRESULT answer = 0; ControlAccessibility(*node, hwnd, msg, wp, lp, answer)) return answer;
     if (msg == WM_MOUSEMOVE && FromUser(kit, wp)) {
+        TipsFromFirstMove(kit, hwnd, msg, wp, lp);
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
         TrackMouseEvent(&track);
         kit.Core().Guard([&] { PointerAt(kit, node->Row()); });
@@ -364,37 +380,39 @@ void Win32Toolkit::Build() {
     timer_ = std::make_unique<Win32Timer>(*this, options_.manualTimer);
     messages_ = std::make_unique<Win32Messages>(*this);
     platform_ = std::make_unique<Win32Platform>(*this);
+}
 
+void* Win32Toolkit::EnsureTips(int formRow) {
+    HWND top = Node(formRow).Hwnd();
+    if (auto* made = static_cast<HWND>(GetPropW(top, L"QuorvelTip"))) return made;
     // One tool tip per window, asking for each text when it is about to show it, so a
     // hint written on mouse entry is the one shown. TTS_ALWAYSTIP: the memory buttons
     // show theirs while the constants window is the active one.
-    for (std::size_t w = 0; w < rows.size(); ++w) {
-        if (rows[w].kind != ControlKind::Form) continue;
-        HWND top = nodes_[w]->Hwnd();
-        HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, top, nullptr, GetModuleHandleW(nullptr), nullptr);
-        SetPropW(top, L"QuorvelTip", tip);
-        SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, nodes_[w]->Scale(kTipWidth));
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const ControlSpec& s = rows[i];
-            if (WindowOf(s) != rows[w].name || s.kind == ControlKind::Form || s.kind == ControlKind::Timer) continue;
-            const Win32Node& n = *nodes_[i];
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof(tool);
-            tool.uFlags = TTF_SUBCLASS;
-            tool.lpszText = LPSTR_TEXTCALLBACKW;
-            if (n.Hwnd() != nullptr) {
-                tool.uFlags |= TTF_IDISHWND;
-                tool.hwnd = n.Host();
-                tool.uId = reinterpret_cast<UINT_PTR>(n.Hwnd());
-            } else {
-                tool.hwnd = n.Host();
-                tool.uId = static_cast<UINT_PTR>(kIdBase) + i;
-                tool.rect = n.DeviceRect();
-            }
-            SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, top, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetPropW(top, L"QuorvelTip", tip);
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, Node(formRow).Scale(kTipWidth));
+    const auto rows = Layout();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ControlSpec& s = rows[i];
+        if (WindowOf(s) != rows[static_cast<std::size_t>(formRow)].name || s.kind == ControlKind::Form || s.kind == ControlKind::Timer) continue;
+        const Win32Node& n = *nodes_[i];
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_SUBCLASS;
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        if (n.Hwnd() != nullptr) {
+            tool.uFlags |= TTF_IDISHWND;
+            tool.hwnd = n.Host();
+            tool.uId = reinterpret_cast<UINT_PTR>(n.Hwnd());
+        } else {
+            tool.hwnd = n.Host();
+            tool.uId = static_cast<UINT_PTR>(kIdBase) + i;
+            tool.rect = n.DeviceRect();
         }
+        SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    return tip;
 }
 
 UiControl& Win32Toolkit::Control(int row) { return Node(row); }

@@ -79,6 +79,10 @@ public:
     // pair, ahead of the focused control; true when the message was one of them and
     // has been handled.
     bool NavigateByKeyboard(const void* msg);
+    // The tool tip of the window `formRow` (an HWND), made with its tools on the first
+    // call: by the window procedures at the pointer's first move over the window, by
+    // the driver before a hover.
+    void* EnsureTips(int formRow);
     // The toolkit's part of a paint-box change: a Paint when it has just appeared.
     void PaintIfAppeared();
     void MarkClosed();
