@@ -101,6 +101,7 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_DRAWITEM: {
             // An owner-drawn button: a plain face with its caption.
+            // NOLINTNEXTLINE(performance-no-int-to-ptr): the Win32 API passes pointers and handles as integers
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
             RECT face = item.rcItem;
             DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
@@ -149,6 +150,7 @@ void EnsureClass(const std::wstring& cls, HINSTANCE instance) {
     wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the Win32 API passes pointers and handles as integers
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     wc.lpszClassName = cls.c_str();
     RegisterClassExW(&wc);
@@ -220,6 +222,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*
             if (visible) ++cell;
             HWND child = CreateWindowExW(0, w.cls.c_str(), L"Taste", WS_CHILD | WS_CLIPSIBLINGS | w.style | (visible ? WS_VISIBLE : 0U), x, y,
                                          cellW - Scale(4), cellH - Scale(4), main,
+                                         // NOLINTNEXTLINE(performance-no-int-to-ptr): the Win32 API passes pointers and handles as integers
                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
             if (child == nullptr) return 1;
             SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(g_bare.captionFont), FALSE);

@@ -129,6 +129,7 @@ std::wstring KindOf(HWND hwnd) {
 bool SystemMade(const std::wstring& cls) { return cls == L"IME"; }
 
 BOOL CALLBACK CountChild(HWND hwnd, LPARAM lp) {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the Win32 API passes pointers and handles as integers
     auto* c = reinterpret_cast<Census*>(lp);
     if (SystemMade(ClassOf(hwnd))) return TRUE;
     Shown& s = c->children[KindOf(hwnd)];
@@ -138,6 +139,7 @@ BOOL CALLBACK CountChild(HWND hwnd, LPARAM lp) {
 }
 
 BOOL CALLBACK FindTops(HWND hwnd, LPARAM lp) {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the Win32 API passes pointers and handles as integers
     auto* c = reinterpret_cast<Census*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
