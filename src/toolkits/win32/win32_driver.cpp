@@ -55,6 +55,13 @@ std::wstring TextOf(HWND w) {
 Win32Driver::Win32Driver(Win32Toolkit& kit) : kit_(&kit) {
     g_driver = this;
     hook_ = SetWindowsHookExW(WH_CBT, BoxHook, nullptr, GetCurrentThreadId());
+    // A session starts with an empty clipboard, as on the other toolkits: the system's
+    // clipboard outlives the programs of a Windows session, and would hand this one
+    // what an earlier run left there.
+    if (OpenClipboard(kit.Node(kit.Core().MainRow()).Hwnd()) != FALSE) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
 }
 
 Win32Driver::~Win32Driver() {
