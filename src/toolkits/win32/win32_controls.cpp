@@ -52,19 +52,11 @@ HBRUSH BrushFor(Color color) {
 
 namespace {
 
-// The kinds that are windows of their own; the others are drawn by their container.
-bool HasWindow(ControlKind k) {
-    switch (k) {
-        case ControlKind::Form:
-        case ControlKind::Panel:
-        case ControlKind::GroupBox:
-        case ControlKind::Edit:
-        case ControlKind::Button:
-        case ControlKind::BitBtn:
-        case ControlKind::CheckBox:
-        case ControlKind::RadioButton: return true;
-        default: return false;
-    }
+// Whether a row is a window of its own: a container, or a control that takes the
+// focus; the others are drawn by their container.
+bool HasWindow(const ControlSpec& row) {
+    const ControlKind k = row.kind;
+    return k == ControlKind::Form || k == ControlKind::Panel || k == ControlKind::GroupBox || TakesFocus(row);
 }
 
 // Whether the row's place meets that of an earlier row with a window of its own and
@@ -74,7 +66,7 @@ bool OverlapsEarlierSibling(int row) {
     const ControlSpec& me = rows[static_cast<std::size_t>(row)];
     for (int i = 0; i < row; ++i) {
         const ControlSpec& other = rows[static_cast<std::size_t>(i)];
-        if (other.parent != me.parent || !HasWindow(other.kind)) continue;
+        if (other.parent != me.parent || !HasWindow(other)) continue;
         const Rect& a = me.place;
         const Rect& b = other.place;
         if (a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h) return true;
