@@ -90,7 +90,12 @@ protected:
         SetCursorPos(GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1, GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1);
         SetForegroundWindow(Main());
         SetFocus(Node("B_Fertig").Hwnd());
-        Settle();
+        // The lit control learns late that the pointer has gone.
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < 200) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            Settle();
+        }
     }
 
     // The main window's tip breaks its lines at the width for `dpi`, and a windowless
