@@ -87,6 +87,10 @@ public:
     void SetChecked(bool checked);
     void Invalidate() const;
 
+    // The system's own procedure of the window's class, which ChildProc hands every
+    // message on to that it does not take itself. Re-entrant as any window procedure.
+    LRESULT CallSystem(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) const { return CallWindowProcW(systemProc_, hwnd, msg, wp, lp); }
+
     // Edits: what the subclassed EDIT reports.
     void OnEditChanged();
     void EndRun() { undo_.EndRun(); }
@@ -107,6 +111,7 @@ private:
     int windowRow_;  // the form the row lies in
     HWND hwnd_ = nullptr;
     HWND host_ = nullptr;
+    WNDPROC systemProc_ = nullptr;  // the class's procedure, replaced by ChildProc
     RECT device_{};
     std::u16string text_;  // captions of windowless rows, kept as written
     std::u16string hint_;
@@ -257,7 +262,7 @@ private:
 // The window procedures, one for every container and top-level window, one subclass
 // for each child window, and the edit's additions to it.
 LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data);
+LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT EditMessage(Win32Node& node, Win32Toolkit& kit, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool& handled);
 
 // Drawing of what a container shows itself: its background and frame, and its

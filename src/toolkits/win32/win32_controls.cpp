@@ -168,7 +168,11 @@ void Win32Node::Create(HWND host) {
     if (hwnd_ == nullptr) return;
     if (spec_->kind != ControlKind::Form && spec_->kind != ControlKind::Panel && spec_->kind != ControlKind::GroupBox) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        SetWindowSubclass(hwnd_, ChildProc, 1, reinterpret_cast<DWORD_PTR>(this));
+        // The window procedure itself is replaced, not chained with SetWindowSubclass:
+        // that one looks its chain up in a window property for every message, which
+        // under Wine is a round trip to the server, a thousand of them before the
+        // first frame.
+        systemProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChildProc)));
     }
     // A later row lies above an earlier sibling. The system puts a new child below its
     // siblings; only one that overlaps an earlier one is raised, as a move in the

@@ -41,7 +41,7 @@ std::pair<DWORD, DWORD> Selection(HWND hwnd) {
 LRESULT AsUserEdit(Win32Node& node, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     const bool before = node.userEditing;
     node.userEditing = true;
-    const LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+    const LRESULT r = node.CallSystem(hwnd, msg, wp, lp);
     node.userEditing = before;
     return r;
 }
@@ -198,7 +198,7 @@ LRESULT EditMessage(Win32Node& node, Win32Toolkit& kit, HWND hwnd, UINT msg, WPA
             node.EndRun();
             break;
         case WM_LBUTTONUP: {
-            const LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+            const LRESULT r = node.CallSystem(hwnd, msg, wp, lp);
             RECT client;
             GetClientRect(hwnd, &client);
             const POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
@@ -217,7 +217,7 @@ LRESULT EditMessage(Win32Node& node, Win32Toolkit& kit, HWND hwnd, UINT msg, WPA
             break;
         }
         case WM_PAINT: {
-            const LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+            const LRESULT r = node.CallSystem(hwnd, msg, wp, lp);
             const bool focused = GetFocus() == hwnd;
             HDC dc = GetDC(hwnd);
             RECT client;

@@ -306,8 +306,8 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR /*id*/, DWORD_PTR data) {
-    auto* node = reinterpret_cast<Win32Node*>(data);
+LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    Win32Node* node = NodeOf(hwnd);
     Win32Toolkit& kit = node->Kit();
     if (LRESULT answer = 0; ControlAccessibility(*node, hwnd, msg, wp, lp, answer)) return answer;
     if (msg == WM_MOUSEMOVE && FromUser(kit, wp)) {
@@ -323,7 +323,7 @@ LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR /
         const LRESULT result = EditMessage(*node, kit, hwnd, msg, wp, lp, handled);
         if (handled) return result;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return node->CallSystem(hwnd, msg, wp, lp);
 }
 
 Win32Toolkit::Win32Toolkit(Win32Options options) : options_(options), windowDpi_(Layout().size(), SystemDpi()) {
