@@ -15,6 +15,7 @@
 
 #include "ui/accessible_names.h"
 #include "toolkits/qt/qt_desktop.h"
+#include "toolkits/qt/qt_pixels.h"
 #include "toolkits/qt/qt_toolkit.h"
 #include "ui/text.h"
 
@@ -214,6 +215,26 @@ INSTANTIATE_TEST_SUITE_P(Screens, IconScale,
                                            ScaleCase{"s16x2", 16, 2.0}, ScaleCase{"s32x1_5", 32, 1.5},
                                            ScaleCase{"s32x2", 32, 2.0}, ScaleCase{"s48x1_5", 48, 1.5}),
                          [](const ::testing::TestParamInfo<ScaleCase>& info) { return std::string(info.param.label); });
+
+// The pictures built in as raw pixels are the pictures they were made from: the icon
+// as the hicolor bitmap the desktop installs would show it, and the group box frame
+// as Fusion's own.
+TEST(RawPixels, GroupBoxFrameIsFusions) {
+    const QImage fusion = QImage(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"))
+                              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_FALSE(fusion.isNull());
+    EXPECT_EQ(ui::qt::RawPixels(QStringLiteral(":/quorvel/fusion_groupbox.argb")), fusion);
+}
+
+TEST(RawPixels, IconBitmapsHaveTheirSides) {
+    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage image = ui::qt::RawPixels(QStringLiteral(":/quorvel/icon/%1.argb").arg(side));
+        EXPECT_EQ(image.size(), QSize(side, side)) << side;
+        EXPECT_EQ(image.format(), QImage::Format_ARGB32_Premultiplied) << side;
+    }
+}
+
+TEST(RawPixels, MissingPictureIsNull) { EXPECT_TRUE(ui::qt::RawPixels(QStringLiteral(":/quorvel/none.argb")).isNull()); }
 
 TEST_F(QtDesktop, ProgramIsNamedAfterItsDesktopEntryAndWindowClass) {
     const QString name = QCoreApplication::applicationName();

@@ -3,24 +3,14 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
 
+#include "toolkits/qt/qt_pixels.h"
 #include "ui/accessible_names.h"
-
-// The icon's resource lives in a static library, where nothing would pull it in
-// unless its registration is called; the macro must stand outside any namespace.
-static void RegisterIconResource() {
-    static const bool done = [] {
-        Q_INIT_RESOURCE(quorvel_icon);
-        return true;
-    }();
-    (void)done;
-}
 
 namespace quorvel::ui::qt {
 
@@ -31,11 +21,12 @@ QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_ca
 // The sides of the bitmaps built into the program: those of the hicolor theme.
 constexpr int kBitmapSides[] = {QUORVEL_ICON_SIZES};
 
-// The largest size a window offers its window system. A dock or a switcher that
-// wants more finds the desktop entry's icon in the theme; the 256-pixel bitmap in
-// the window's icon property would cost a quarter of a megabyte of memory while the
-// icon is handed over.
-constexpr int kLargestWindowIcon = 128;
+// The largest size a window offers its window system: a title bar, a task bar and a
+// switcher's list take 16 to 64 pixels. A dock or a switcher that wants more finds
+// the desktop entry's icon in the theme; every larger bitmap in the window's icon
+// property would add to the program's peak memory while the icon is handed over
+// (the 128-pixel one about 130 KiB).
+constexpr int kLargestWindowIcon = 64;
 
 // The hicolor bitmaps, each read when a size is asked for and kept by no one: a
 // window system reads every size once when the icon is set, and a bitmap kept for
@@ -50,13 +41,7 @@ public:
         const int* source = std::find_if(std::begin(kBitmapSides), std::end(kBitmapSides),
                                          [side](int bitmap) { return bitmap >= side; });
         if (source == std::end(kBitmapSides)) --source;
-        RegisterIconResource();
-        // Qt's built-in PNG reader alone: a reader left to find the format would first
-        // ask every image-format plugin whether it reads the file, loading each (the SVG
-        // one with Qt's SVG module).
-        QImageReader reader(QStringLiteral(":/quorvel/icon/%1.png").arg(*source), "png");
-        reader.setAutoDetectImageFormat(false);
-        QImage image = reader.read();
+        QImage image = RawPixels(QStringLiteral(":/quorvel/icon/%1.argb").arg(*source));
         if (image.size() != QSize(side, side)) {
             image = image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }

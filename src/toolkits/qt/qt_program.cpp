@@ -4,6 +4,10 @@
 #include <cstdlib>
 #include <thread>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #ifdef QUORVEL_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
@@ -58,6 +62,12 @@ struct QtProgram::Impl {
 bool QtProgram::DisplayAvailable() { return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY"); }
 
 QtProgram::QtProgram(int& argc, char** argv) {
+#ifdef __GLIBC__
+    // One heap for all threads: the fontconfig thread above and Qt's own (the display
+    // connection's reader) would otherwise each get an arena of glibc's, whose pages
+    // the main thread never reuses; the program allocates little off its main thread.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     InstallQuietMessageHandler();
     NameProgram();
     impl_ = std::make_unique<Impl>(argc, argv);

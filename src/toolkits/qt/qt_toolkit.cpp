@@ -8,7 +8,6 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QFontMetrics>
@@ -30,6 +29,7 @@
 #include "toolkits/qt/qt_desktop.h"
 #include "toolkits/qt/qt_fonts.h"
 #include "toolkits/qt/qt_keys.h"
+#include "toolkits/qt/qt_pixels.h"
 #include "toolkits/qt/qt_text.h"
 #include "ui/glyph_strokes.h"
 #include "ui/shortcuts.h"
@@ -105,11 +105,11 @@ QStyle* CompactStyle() {
     return style;
 }
 
-// Fusion draws a group box's frame from an image among its resources, and reads it
+// Fusion draws a group box's frame from a PNG among its resources, and reads it
 // through a reader that asks every image-format plugin (gif, ico, jpeg with libjpeg,
 // svg with Qt SVG) whether it reads PNG, loading each. The frame is drawn here the way
-// Fusion draws it, from the same image read by Qt's built-in PNG reader alone. Another
-// base style draws its own frame.
+// Fusion draws it, from the same image's pixels built into the program, so that no
+// decoder is loaded for it. Another base style draws its own frame.
 class GroupFrameStyle final : public QProxyStyle {
 public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -118,11 +118,7 @@ public:
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
-        if (frame_.isNull()) {
-            QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
-            reader.setAutoDetectImageFormat(false);
-            frame_ = QPixmap::fromImage(reader.read());
-        }
+        if (frame_.isNull()) frame_ = QPixmap::fromImage(RawPixels(QStringLiteral(":/quorvel/fusion_groupbox.argb")));
         // Fusion's margins: the frame starts below the title, or 3 pixels down without one.
         constexpr int kTopMargin = 3;
         int top = kTopMargin;
