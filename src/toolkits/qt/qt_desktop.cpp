@@ -18,15 +18,9 @@ namespace {
 
 QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
 
-// The sides of the bitmaps built into the program: those of the hicolor theme.
+// The sides of the bitmaps built into the program: those of the hicolor theme up to
+// the largest a window offers its window system.
 constexpr int kBitmapSides[] = {QUORVEL_ICON_SIZES};
-
-// The largest size a window offers its window system: a title bar, a task bar and a
-// switcher's list take 16 to 64 pixels. A dock or a switcher that wants more finds
-// the desktop entry's icon in the theme; every larger bitmap in the window's icon
-// property would add to the program's peak memory while the icon is handed over
-// (the 128-pixel one about 130 KiB).
-constexpr int kLargestWindowIcon = 64;
 
 // The hicolor bitmaps, each read when a size is asked for and kept by no one: a
 // window system reads every size once when the icon is set, and a bitmap kept for
@@ -110,9 +104,7 @@ void SetIconAfterFirstPaint(QWidget& window, const QIcon& icon) { new IconAfterF
 
 QList<QSize> ProgramIconSizes() {
     QList<QSize> sizes;
-    for (const int side : kBitmapSides) {
-        if (side <= kLargestWindowIcon) sizes.append(QSize(side, side));
-    }
+    for (const int side : kBitmapSides) sizes.append(QSize(side, side));
     return sizes;
 }
 

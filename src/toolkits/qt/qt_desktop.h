@@ -33,7 +33,7 @@ void NameProgram();
 void SetIconAfterFirstPaint(QWidget& window, const QIcon& icon);
 
 // The sizes the icon offers to a window system that wants pixmaps: those of the
-// hicolor theme up to 64 pixels.
+// hicolor theme up to 64 pixels, which the program holds.
 [[nodiscard]] QList<QSize> ProgramIconSizes();
 
 // Sets the control's accessible name from the table and its hint as the accessible
