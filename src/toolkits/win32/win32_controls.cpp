@@ -169,9 +169,9 @@ void Win32Node::Create(HWND host) {
     if (spec_->kind != ControlKind::Form && spec_->kind != ControlKind::Panel && spec_->kind != ControlKind::GroupBox) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         // The window procedure itself is replaced, not chained with SetWindowSubclass:
-        // that one looks its chain up in a window property for every message, which
-        // under Wine is a round trip to the server, a thousand of them before the
-        // first frame.
+        // that one looks its chain up in a window property for every message the
+        // control gets, which under Wine is a round trip to the server (some 10 ms
+        // of the start there).
         systemProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChildProc)));
     }
     // A later row lies above an earlier sibling. The system puts a new child below its
