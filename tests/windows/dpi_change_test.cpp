@@ -101,7 +101,7 @@ protected:
     // The main window's tip breaks its lines at the width for `dpi`, and a windowless
     // row's tool lies where the row is drawn.
     void ExpectTipsAt(int dpi) {
-        auto* tip = static_cast<HWND>(GetPropW(Main(), L"QuorvelTip"));
+        auto* tip = static_cast<HWND>(Kit().Tips(ui::IndexOf("Form1")));
         ASSERT_NE(tip, nullptr);
         EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), Scaled(400, dpi));
         const int row = ui::IndexOf("SB_Addition");
@@ -174,7 +174,7 @@ TEST_F(DpiChange, ToolTipsMadeBeforeTheMoveFollowIt) {
 }
 
 TEST_F(DpiChange, ToolTipsMadeAfterTheMoveTakeTheNewScale) {
-    ASSERT_EQ(GetPropW(Main(), L"QuorvelTip"), nullptr) << "no tip is made before the pointer comes";
+    ASSERT_EQ(Kit().Tips(ui::IndexOf("Form1")), nullptr) << "no tip is made before the pointer comes";
     const int dpi = OtherDpi();
     MoveToScreen(dpi, Suggested(dpi));
     Kit().EnsureTips(ui::IndexOf("Form1"));

@@ -143,11 +143,27 @@ void OnButtonClicked(Win32Toolkit& kit, Win32Node& node) {
 void TipsFromFirstMove(Win32Toolkit& kit, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     HWND top = GetAncestor(hwnd, GA_ROOT);
     const int form = RowOfWindow(top);
-    if (form < 0 || GetPropW(top, L"QuorvelTip") != nullptr) return;
+    if (form < 0 || kit.Tips(form) != nullptr) return;
     auto* tip = static_cast<HWND>(kit.EnsureTips(form));
     MSG move{hwnd, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
     GetCursorPos(&move.pt);
     SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+}
+
+// The tool of row `row` in its window's tool tip: a windowed control by its window,
+// a windowless row by its id and the rectangle it is drawn in.
+TTTOOLINFOW ToolOf(const Win32Node& n, std::size_t row) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = n.Host();
+    if (n.Hwnd() != nullptr) {
+        tool.uFlags = TTF_IDISHWND;
+        tool.uId = reinterpret_cast<UINT_PTR>(n.Hwnd());
+    } else {
+        tool.uId = static_cast<UINT_PTR>(kIdBase) + row;
+        tool.rect = n.DeviceRect();
+    }
+    return tool;
 }
 
 LRESULT TipText(Win32Toolkit& kit, NMTTDISPINFOW& info) {
@@ -326,7 +342,8 @@ LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return node->CallSystem(hwnd, msg, wp, lp);
 }
 
-Win32Toolkit::Win32Toolkit(Win32Options options) : options_(options), windowDpi_(Layout().size(), SystemDpi()) {
+Win32Toolkit::Win32Toolkit(Win32Options options)
+    : options_(options), windowDpi_(Layout().size(), SystemDpi()), tips_(Layout().size(), nullptr) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
     RegisterClasses();
@@ -383,33 +400,22 @@ void Win32Toolkit::Build() {
 }
 
 void* Win32Toolkit::EnsureTips(int formRow) {
+    if (void* made = Tips(formRow)) return made;
     HWND top = Node(formRow).Hwnd();
-    if (auto* made = static_cast<HWND>(GetPropW(top, L"QuorvelTip"))) return made;
     // One tool tip per window, asking for each text when it is about to show it, so a
     // hint written on mouse entry is the one shown. TTS_ALWAYSTIP: the memory buttons
     // show theirs while the constants window is the active one.
     HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, top, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetPropW(top, L"QuorvelTip", tip);
+    tips_.at(static_cast<std::size_t>(formRow)) = tip;
     SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, Node(formRow).Scale(kTipWidth));
     const auto rows = Layout();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ControlSpec& s = rows[i];
         if (WindowOf(s) != rows[static_cast<std::size_t>(formRow)].name || s.kind == ControlKind::Form || s.kind == ControlKind::Timer) continue;
-        const Win32Node& n = *nodes_[i];
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_SUBCLASS;
+        TTTOOLINFOW tool = ToolOf(*nodes_[i], i);
+        tool.uFlags |= TTF_SUBCLASS;
         tool.lpszText = LPSTR_TEXTCALLBACKW;
-        if (n.Hwnd() != nullptr) {
-            tool.uFlags |= TTF_IDISHWND;
-            tool.hwnd = n.Host();
-            tool.uId = reinterpret_cast<UINT_PTR>(n.Hwnd());
-        } else {
-            tool.hwnd = n.Host();
-            tool.uId = static_cast<UINT_PTR>(kIdBase) + i;
-            tool.rect = n.DeviceRect();
-        }
         SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     return tip;
@@ -461,16 +467,12 @@ void Win32Toolkit::ChangeDpi(int formRow, int dpi, const void* suggestedOuter) {
         SetWindowPos(top, nullptr, 0, 0, outer.right - outer.left + dx, outer.bottom - outer.top + dy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (windows_.at(static_cast<std::size_t>(formRow))) windows_[static_cast<std::size_t>(formRow)]->ForgetPlacement();
-    if (auto* tip = static_cast<HWND>(GetPropW(top, L"QuorvelTip"))) {
+    if (auto* tip = static_cast<HWND>(Tips(formRow))) {
         SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, form.Scale(kTipWidth));
         for (std::size_t i = 0; i < nodes_.size(); ++i) {
             const Win32Node& n = *nodes_[i];
             if (n.Hwnd() != nullptr || n.Host() == nullptr || WindowOf(Layout()[i]) != name) continue;
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof(tool);
-            tool.hwnd = n.Host();
-            tool.uId = static_cast<UINT_PTR>(kIdBase) + i;
-            tool.rect = n.DeviceRect();
+            TTTOOLINFOW tool = ToolOf(n, i);
             SendMessageW(tip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }

@@ -83,6 +83,8 @@ public:
     // call: by the window procedures at the pointer's first move over the window, by
     // the driver before a hover.
     void* EnsureTips(int formRow);
+    // That tool tip if it has been made, else null.
+    [[nodiscard]] void* Tips(int formRow) const { return tips_.at(static_cast<std::size_t>(formRow)); }
     // The toolkit's part of a paint-box change: a Paint when it has just appeared.
     void PaintIfAppeared();
     void MarkClosed();
@@ -109,6 +111,7 @@ private:
     Win32Options options_;
     ToolkitCore core_;
     std::vector<int> windowDpi_;  // by row; used for forms only
+    std::vector<void*> tips_;     // by row, for forms: the window's tool tip once made
     std::vector<std::unique_ptr<Win32Node>> nodes_;
     std::vector<std::unique_ptr<Win32Window>> windows_;
     std::unique_ptr<Win32Timer> timer_;
