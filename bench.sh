@@ -20,6 +20,12 @@ WARMUPS=${BENCH_WARMUPS:-2}
 # Each Google Benchmark runs this many times; the targets are on the median.
 REPETITIONS=${BENCH_REPETITIONS:-5}
 LINUX=${BENCH_LINUX:-1}
+# The median of a[1..n] (sorted in place), for the summaries' awk programs.
+AWK_MEDIAN='
+    function median(a, n,    i, j, t) {
+        for (i = 2; i <= n; ++i) for (j = i; j > 1 && a[j - 1] > a[j]; --j) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
+        return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+    }'
 WINDOWS=${BENCH_WINDOWS:-1}
 
 packages=()
@@ -122,11 +128,7 @@ linux_startup() {
     done
 
     # Medians over the rounds: each program's first paint, and the ratios within a round.
-    awk '
-        function median(a, n,    i, j, t) {
-            for (i = 2; i <= n; ++i) for (j = i; j > 1 && a[j - 1] > a[j]; --j) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
-            return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
-        }
+    awk "$AWK_MEDIAN"'
         {
             ++n
             b[n] = $4; c[n] = $7; q[n] = $10
@@ -259,11 +261,7 @@ windows_startup() {
     done
 
     # The probe writes its numbers with a decimal point, whatever the locale.
-    LC_ALL=C awk -v wine="$(wine --version 2>/dev/null | head -n 1)" -v cpu="$cpu" -v children="$children" -v shown_hidden="$shown_hidden" -v tops="$tops" -v windows="$windows" '
-        function median(a, n,    i, j, t) {
-            for (i = 2; i <= n; ++i) for (j = i; j > 1 && a[j - 1] > a[j]; --j) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
-            return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
-        }
+    LC_ALL=C awk -v wine="$(wine --version 2>/dev/null | head -n 1)" -v cpu="$cpu" -v children="$children" -v shown_hidden="$shown_hidden" -v tops="$tops" -v windows="$windows" "$AWK_MEDIAN"'
         {
             ++n
             c[n] = $4; f[n] = $7; q[n] = $10

@@ -10,7 +10,8 @@
 namespace quorvel::ui::qt {
 
 // The picture under `path` among the program's resources, sharing the resource's
-// memory (read-only, no copy); a null image where there is none or it is malformed.
+// memory (read-only) where the pixels lie aligned for 32-bit words, else a copy; a
+// null image where there is none or it is malformed.
 [[nodiscard]] QImage RawPixels(const QString& path);
 
 }  // namespace quorvel::ui::qt

@@ -84,7 +84,6 @@ HPEN Win32Canvas::MakePen() const {
 
 void Win32Canvas::FillRect(const Rect& r) {
     const RECT rc{r.x, r.y, r.x + r.w, r.y + r.h};
-
     ::FillRect(dc_, &rc, BrushFor(brushColor_));
     Done();
 }
